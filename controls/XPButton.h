@@ -1,0 +1,122 @@
+#pragma once
+
+#include <QFont>
+#include <QImage>
+#include <QString>
+#include <QTimer>
+#include <QWidget>
+
+class PropertyBag;
+
+// The one push button of Tallix: a child window that draws itself entirely
+// (rounded shape, gradient face, border, state ring, focus dots, icon,
+// caption) and tracks mouse, keyboard, focus and hover itself.
+//
+// Stored layouts name the class "Quorbit.XPButton" and keep its properties
+// in a property bag under the keys of the eleven properties below.
+class XPButton : public QWidget {
+    Q_OBJECT
+    Q_PROPERTY(int CaptionAlignment READ CaptionAlignment WRITE setCaptionAlignment)
+    Q_PROPERTY(int IconAlignment READ IconAlignment WRITE setIconAlignment)
+    Q_PROPERTY(QString Caption READ Caption WRITE setCaption)
+    Q_PROPERTY(quint32 ForeColor READ ForeColor WRITE setForeColor)
+    Q_PROPERTY(int ColorStyle READ ColorStyle WRITE setColorStyle)
+    Q_PROPERTY(bool FocusDottedRect READ FocusDottedRect WRITE setFocusDottedRect)
+    Q_PROPERTY(bool Enabled READ Enabled WRITE setEnabledFlag)
+    Q_PROPERTY(QFont FontType READ FontType WRITE setFontType)
+    Q_PROPERTY(QImage IconMask READ IconMask WRITE setIconMask)
+    Q_PROPERTY(QImage Icon READ Icon WRITE setIcon)
+    Q_PROPERTY(int RoundedValue READ RoundedValue WRITE setRoundedValue)
+
+public:
+    static constexpr const char* ClassId = "Quorbit.XPButton";
+
+    enum CaptionAlign { caLeft = 0, caRight = 1, caCenter = 2 };
+    enum IconAlign { iaLeft = 1, iaRight = 2 };
+    enum Style { csBlue = 1, csSilver = 2, csOlive = 3 };
+
+    explicit XPButton(QWidget* parent = nullptr);
+    ~XPButton() override;
+
+    int CaptionAlignment() const { return captionAlignment_; }
+    int IconAlignment() const { return iconAlignment_; }
+    QString Caption() const { return caption_; }
+    quint32 ForeColor() const { return foreColor_; }
+    int ColorStyle() const { return colorStyle_; }
+    bool FocusDottedRect() const { return focusDottedRect_; }
+    bool Enabled() const { return enabledFlag_; }
+    QFont FontType() const { return fontType_; }
+    QImage IconMask() const { return iconMask_; }
+    QImage Icon() const { return icon_; }
+    int RoundedValue() const { return roundedValue_; }
+
+    void setCaptionAlignment(int NewValue);
+    void setIconAlignment(int NewValue);
+    void setCaption(const QString& NewValue);
+    void setForeColor(quint32 NewValue);
+    void setColorStyle(int NewValue);
+    void setFocusDottedRect(bool NewValue);
+    void setEnabledFlag(bool NewValue);
+    void setFontType(const QFont& NewValue);
+    void setIconMask(const QImage& NewValue);
+    void setIcon(const QImage& NewValue);
+    void setRoundedValue(int NewValue);
+
+    // The drawing surface, in device pixels; tests read its pixels.
+    const QImage& Surface() const { return surface_; }
+
+    // Paints the whole control into its surface from its properties and flags.
+    void DrawButton();
+
+signals:
+    // The container's property-changed hook: name is the property-bag key.
+    void PropertyChanged(const QString& name);
+
+    void Click();
+    void DoubleClick();
+    void KeyDown(qint16& KeyCode, qint16& Shift);
+    void KeyPress(qint16& KeyAscii);
+    void KeyUp(qint16& KeyCode, qint16& Shift);
+    void MouseDown(qint16& Button, qint16& Shift, float& x, float& Y);
+    void MouseMove(qint16& Button, qint16& Shift, float& x, float& Y);
+    void MouseUp(qint16& Button, qint16& Shift, float& x, float& Y);
+    void MouseEnters(qint32 x, qint32 Y);
+    void MouseLeaves(qint32 x, qint32 Y);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void DrawCaption(const QString& Text, int Alignment);
+    void DrawIcon();
+    void DrawFocusDots();
+
+    // Persisted properties.
+    int captionAlignment_ = caCenter;
+    int iconAlignment_ = iaLeft;
+    QString caption_;
+    quint32 foreColor_ = 0;
+    int colorStyle_ = csBlue;
+    bool focusDottedRect_ = true;
+    bool enabledFlag_ = true;
+    QFont fontType_;
+    QImage iconMask_;
+    QImage icon_;
+    int roundedValue_ = 5;
+
+    // State flags.
+    bool bolPressed = false;
+    bool bolHover = false;
+    bool bolFocused = false;
+    QPoint ptCursor;
+
+    // Hidden picture buffers and the drawing surface.
+    QImage imgIcon;
+    QImage imgMask;
+    QImage imgDis;
+    QImage surface_;
+    QColor textColor_; // the surface's current text and pen colour
+
+    QTimer tmrCheck;
+};
