@@ -75,7 +75,8 @@ check-sanitize: deps-check
 # The fuzzer over the whole calculation, for SECONDS seconds, from fuzz/corpus.
 fuzz: deps-check
 	$(call CMAKE_CONFIGURE,$(FUZZ_DIR),-DCMAKE_CXX_COMPILER=clang++ -DTALLIX_BUILD_FUZZ=ON \
-	  -DTALLIX_BUILD_GUI=OFF -DTALLIX_BUILD_BENCH=OFF)
+	  -DTALLIX_BUILD_GUI=OFF -DTALLIX_BUILD_BENCH=OFF \
+	  "-DCMAKE_CXX_FLAGS=-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=all")
 	cmake --build $(FUZZ_DIR) -j $(JOBS) --target fuzz_calculation
 	rm -rf $(FUZZ_DIR)/corpus && mkdir -p $(FUZZ_DIR)/corpus $(FUZZ_DIR)/artifacts
 	$(FUZZ_DIR)/bin/fuzz_calculation $(FUZZ_DIR)/corpus fuzz/corpus \
