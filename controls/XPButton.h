@@ -8,6 +8,11 @@
 
 class PropertyBag;
 
+namespace tallix {
+class MessageService;
+class PointerProbe;
+} // namespace tallix
+
 // The one push button of Tallix: a child window that draws itself entirely
 // (rounded shape, gradient face, border, state ring, focus dots, icon,
 // caption) and tracks mouse, keyboard, focus and hover itself.
@@ -35,8 +40,23 @@ public:
     enum IconAlign { iaLeft = 1, iaRight = 2 };
     enum Style { csBlue = 1, csSilver = 2, csOlive = 3 };
 
-    explicit XPButton(QWidget* parent = nullptr);
+    // runMode is the container's run-mode flag: false while a window designer
+    // shows the control (no hover tracking there), true in the running program.
+    explicit XPButton(QWidget* parent = nullptr, bool runMode = true);
     ~XPButton() override;
+
+    // Container services: the display name becomes the caption of a new
+    // instance; the run-mode flag decides whether tmrCheck runs.
+    QString DisplayName() const { return displayName_; }
+    void setDisplayName(const QString& name) { displayName_ = name; }
+    bool RunMode() const { return runMode_; }
+
+    // A new instance: the defaults, with the display name as caption.
+    void InitProperties();
+    // A saved instance: every property from the bag, missing keys defaulted.
+    void ReadProperties(const PropertyBag& bag);
+    // Writes the eleven properties; the bag leaves out those at their default.
+    void WriteProperties(PropertyBag& bag) const;
 
     int CaptionAlignment() const { return captionAlignment_; }
     int IconAlignment() const { return iconAlignment_; }
@@ -119,4 +139,11 @@ private:
     QColor textColor_; // the surface's current text and pen colour
 
     QTimer tmrCheck;
+
+    // Container services.
+    QString displayName_;
+    bool runMode_ = true;
+    void StartTimerInRunMode();
+    // Second and third step of every setter: tell the container, repaint.
+    void NotifyAndRepaint(const char* key);
 };
