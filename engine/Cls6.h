@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace tallix {
 
@@ -43,14 +44,23 @@ public:
     // sngU, sngV, sngY, sngA, sngR, sngB and sngT are accepted and unused.
     // Failures (bad token, empty stack, overflow) are raised as EngineError
     // and leave sngResult untouched.
-    EvalStatus DoEvaluate(std::string& sExpression, bool& bolDegree, float& sngResult,
-                          float& sngU, float& sngV, float& sngX, float& sngY, float& sngA,
-                          float& sngR, float& sngB, float& sngT);
+    EvalStatus DoEvaluate(std::string& sExpression, bool& bolDegree, float& sngResult, float& sngU,
+                          float& sngV, float& sngX, float& sngY, float& sngA, float& sngR,
+                          float& sngB, float& sngT);
 
     // The message of the most recent syntax error; never cleared.
     const std::string& LastError() const noexcept { return sLastError; }
 
 private:
+    class Translation; // the state of one InfixToPostfix call
+
+    // Operator-stack precedence of a token: "+" "-" 1, "*" "/" 2, "(-)" 3,
+    // "^" 4, an upper-case function name 5, anything else ("(") 0. Exact,
+    // case-sensitive comparison.
+    static std::int32_t GetPrecedence(std::string_view sToken);
+    // True when the first character of sText, upper-cased, is "_" or A-Z.
+    static bool IsNameChar(std::string_view sText);
+
     MessageService& messages_;
     std::string sLastError;
 };
