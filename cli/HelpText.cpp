@@ -1,0 +1,108 @@
+#include "HelpText.h"
+
+#include "FunctionNames.h"
+
+#include <string>
+
+namespace tallix::cli {
+
+namespace {
+
+constexpr std::string_view kBeforeFunctions =
+    R"(Usage: tallix-cli [--degrees | --radians] [--decimal-separator C] [--postfix]
+                  [--] [EXPRESSION...]
+
+Calculates each EXPRESSION exactly as the Tallix calculator does and prints
+one line per expression on standard output: the result (at most seven
+significant digits, e.g. 0.3333333 or 1.234568E+07), or
+"Can not calculate the expression". With no EXPRESSION, reads one expression
+per line from standard input, prompting with "> " when that is a terminal.
+
+Options:
+  --degrees              SIN, COS, TAN, SEC, CSEC and CTAN take degrees
+  --radians              they take radians (the default); the last of the
+                         two given counts
+  --decimal-separator C  write results with C as the decimal separator
+                         (default: the locale's, from LC_ALL, LC_NUMERIC or LANG)
+  --postfix              translate only: print each expression in postfix
+                         order, tokens separated by single spaces
+  --                     end of options; needed before an expression that
+                         begins with "-"
+  -h, --help             show this text
+  --version              show the version
+
+Options come before the expressions: the first argument that does not begin
+with "-" and every argument after it are expressions.
+
+Expressions:
+  Numbers are decimal, with at most one "." or "," (1.5, 1,5, .5, 5.); there
+  is no exponent notation. Spaces are ignored; letters may be in any case.
+  PI is 3.1415926; X is the variable, whose value is 1.
+  A product may omit its sign: 2x, 2(x+1), (x+1)(x-1), (x+1)2, x2, 2pi.
+  Any other character makes the expression illegal.
+
+Operators, from the loosest binding to the tightest:
+  + -         sum, difference
+  * /         product, quotient
+  -           negation (-2*3 is (-2)*3)
+  ^           power (-2^2 is -(2^2))
+  function    (sin(x)^2 is (sin x)^2)
+  Every binary operator groups from the left, ^ included: 2^3^2 is (2^3)^2.
+  One sign may begin an operand (2*-3, 2^-1, +5), but not two (2--3).
+
+Functions of one argument, written with or without parentheses (sin(x),
+sin x, sin -x); a number right after a name needs them (sin(30), not sin 30):
+)";
+
+constexpr std::string_view kAfterFunctions = R"(
+  LOG is the natural logarithm, SQR the square root, INT rounds down, RND
+  ignores its argument and gives the next pseudo-random value in [0, 1).
+  Inverse functions answer in radians in both angle modes.
+
+Messages (on standard error, one line each):
+  Error: The expression is illegal.          a character that is not allowed
+  Syntax Error: Character N:  MESSAGE        the first syntax error, N counts
+                                             characters of the expression
+                                             with spaces removed and "*"
+                                             inserted
+  Error: DESCRIPTION                         the calculation failed, e.g. the
+                                             result is too large
+  The syntax errors are: Operator expected, Operand expected, Closing
+  parenthesis without matching open parenthesis, Closing parenthesis
+  expected, Unexpected character encountered, Operand contains multiple
+  decimal points, Invalid operand, Open parenthesis expected (a number right
+  after a function name), Undefined symbol : 'NAME'.
+  For an expression with one of these messages nothing is printed on
+  standard output. "Can not calculate the expression" (on standard output)
+  means division by zero, a function outside its domain, or a negative base
+  with a fractional exponent.
+
+Exit status:
+  0  every expression gave a result (with --postfix: was translated)
+  1  at least one did not, "Can not calculate the expression" included
+  2  the command line is wrong
+)";
+
+constexpr std::size_t kFunctionsPerLine = 10;
+
+std::string FunctionList() {
+    std::string list;
+    for (std::size_t i = 0; i < kFunctionNames.size(); ++i) {
+        list += i % kFunctionsPerLine == 0 ? "  " : " ";
+        list += kFunctionNames[i];
+        if (i % kFunctionsPerLine == kFunctionsPerLine - 1) {
+            list += '\n';
+        }
+    }
+    return list;
+}
+
+} // namespace
+
+std::string_view HelpText() {
+    static const std::string text =
+        std::string(kBeforeFunctions) + FunctionList() + std::string(kAfterFunctions);
+    return text;
+}
+
+} // namespace tallix::cli

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tallix::cli {
+
+// What the command line asked for.
+struct Options {
+    bool bolDegree = false; // --degrees; --radians (the default) clears it
+    bool postfix = false;   // --postfix: translate only, print the postfix text
+    bool help = false;      // --help or -h
+    bool version = false;   // --version
+    std::optional<std::string> decimalSeparator; // --decimal-separator C; else the locale's
+    std::vector<std::string> expressions;        // none: read lines from standard input
+};
+
+// Either the options or the reason the command line is unusable.
+struct ParsedOptions {
+    Options options;
+    std::string usageError; // empty when the command line is usable
+};
+
+// Parses the arguments after the program name. Options come first; the first
+// argument that does not begin with "-", or every argument after "--", is an
+// expression, so an expression that begins with "-" needs the "--".
+ParsedOptions ParseOptions(std::span<const std::string_view> arguments);
+
+} // namespace tallix::cli
