@@ -1,0 +1,115 @@
+#include "frmMain.h"
+
+#include "CalculateCommand.h"
+#include "EditingCommands.h"
+#include "FunctionList.h"
+#include "Keypad.h"
+#include "Twips.h"
+#include "WidgetColors.h"
+#include "XPButton.h"
+
+#include <array>
+#include <utility>
+
+namespace tallix {
+
+namespace {
+
+QString FromView(std::string_view text) {
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+} // namespace
+
+frmMain::frmMain(frmMainServices services, const QString& layoutPath)
+    : frmMain(std::move(services), LoadFormLayout(layoutPath)) {}
+
+frmMain::frmMain(frmMainServices services, const FormSpec& layout)
+    : services_(std::move(services)), controls_(BuildForm(layout, *this, ScreenLogicalDpi())),
+      Text1_(controls_.Get<EditBox>(QStringLiteral("Text1"))),
+      Option1_(controls_.Get<QRadioButton>(QStringLiteral("Option1"))),
+      Option2_(controls_.Get<QRadioButton>(QStringLiteral("Option2"))),
+      List1_(controls_.Get<QListWidget>(QStringLiteral("List1"))) {
+    ConnectKeypad();
+    ConnectCommands();
+    connect(&Text1_, &EditBox::KeyPress, this, &frmMain::Text1_KeyPress);
+    Load();
+}
+
+void frmMain::Load() {
+    SetBackColor(Option1_, Qt::white);
+    SetBackColor(Option2_, Qt::white);
+    List1_.clear();
+    for (std::string_view entry : kFunctionListEntries) {
+        List1_.addItem(FromView(entry));
+    }
+    List1_.setCurrentRow(0);
+}
+
+// The one place where buttons meet what they do, by control name.
+void frmMain::ConnectKeypad() {
+    for (const KeypadKey& key : kKeypad) {
+        auto& button = controls_.Get<XPButton>(FromView(key.button));
+        connect(&button, &XPButton::Click, this,
+                [this, text = FromView(key.inserts)] { InsertAtCaret(Text1_, text); });
+    }
+}
+
+void frmMain::ConnectCommands() {
+    struct CommandButton {
+        const char* button;
+        void (frmMain::*command)();
+    };
+    static constexpr std::array<CommandButton, 7> kCommands = {
+        {
+         {"XPButton24", &frmMain::Delete},
+         {"XPButton26", &frmMain::Backspace},
+         {"XPButton27", &frmMain::InsertFunction},
+         {"XPButton28", &frmMain::Calculate},
+         {"XPButton29", &frmMain::Clear},
+         {"XPButton30", &frmMain::Help},
+         {"XPButton31", &frmMain::About},
+         }
+    };
+    for (const CommandButton& command : kCommands) {
+        auto& button = controls_.Get<XPButton>(QLatin1String(command.button));
+        connect(&button, &XPButton::Click, this, command.command);
+    }
+}
+
+void frmMain::Text1_KeyPress(int& KeyAscii) {
+    if (KeyAscii == EditBox::kEnterKeyAscii) {
+        Calculate();
+        KeyAscii = 0;
+    }
+}
+
+void frmMain::Calculate() {
+    RunCalculate(Text1_, Option2_, services_.messages, services_.locale);
+}
+
+void frmMain::Backspace() {
+    tallix::Backspace(Text1_);
+}
+
+void frmMain::Delete() {
+    DeleteAfterCaret(Text1_);
+}
+
+void frmMain::InsertFunction() {
+    tallix::InsertFunction(Text1_, List1_);
+}
+
+void frmMain::Clear() {
+    tallix::Clear(Text1_);
+}
+
+void frmMain::Help() {
+    ShowHelp(services_.desktop);
+}
+
+void frmMain::About() {
+    services_.showAbout(services_.desktop, this);
+}
+
+} // namespace tallix

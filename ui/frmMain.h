@@ -1,0 +1,69 @@
+#pragma once
+
+#include "EditBox.h"
+#include "FormBuilder.h"
+#include "HelpCommand.h"
+#include "MessageService.h"
+
+#include <QListWidget>
+#include <QLocale>
+#include <QRadioButton>
+#include <QWidget>
+
+#include <functional>
+
+namespace tallix {
+
+// What the main window asks of the rest of the program: message boxes, the
+// desktop for Help and the About box's link, and the About box itself,
+// shown modally unless a test replaces it so that nothing waits on it.
+struct frmMainServices {
+    MessageService& messages;
+    DesktopService& desktop;
+    std::function<void(DesktopService& desktop, QWidget* owner)> showAbout = &ShowAbout;
+    // Decimal separator of results; the user's regional settings by default.
+    QLocale locale = QLocale();
+};
+
+// The main window: built from its stored layout, then the load step; the
+// keypad and commands act on the Click of their buttons, Enter in Text1
+// runs the Calculate command and is discarded.
+class frmMain : public QWidget {
+    Q_OBJECT
+
+public:
+    static constexpr const char* kLayoutResource = ":/layouts/frmMain.json";
+
+    // Throws LayoutError when the layout cannot be used.
+    explicit frmMain(frmMainServices services, const QString& layoutPath = kLayoutResource);
+
+    EditBox& Text1() const { return Text1_; }
+    QRadioButton& Option1() const { return Option1_; }
+    QRadioButton& Option2() const { return Option2_; }
+    QListWidget& List1() const { return List1_; }
+
+private:
+    frmMain(frmMainServices services, const FormSpec& layout);
+
+    void Load();
+    void ConnectKeypad();
+    void ConnectCommands();
+
+    void Text1_KeyPress(int& KeyAscii);
+    void Calculate();
+    void Backspace();
+    void Delete();
+    void InsertFunction();
+    void Clear();
+    void Help();
+    void About();
+
+    frmMainServices services_;
+    FormControls controls_;
+    EditBox& Text1_;
+    QRadioButton& Option1_;
+    QRadioButton& Option2_;
+    QListWidget& List1_;
+};
+
+} // namespace tallix

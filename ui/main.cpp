@@ -1,0 +1,41 @@
+#include "CaretBlink.h"
+#include "DesktopService.h"
+#include "LayoutError.h"
+#include "QtMessageService.h"
+#include "StartUp.h"
+#include "WindowIcon.h"
+#include "frmMain.h"
+
+#include <clocale>
+#include <cstdio>
+
+namespace {
+
+// A layout that cannot be used is a broken installation: say which file
+// and control, on standard error and in a box, and give up.
+int ReportLayoutError(const tallix::LayoutError& error, tallix::MessageService& messages) {
+    std::fprintf(stderr, "tallix: %s\n", error.what());
+    messages.ShowMessage(error.what(), "Tallix", tallix::MessageIcon::Stop);
+    return 1;
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    const std::unique_ptr<QApplication> app = tallix::StartApplication(argc, argv);
+    // The toolkit adopts the user's locale for the C library too; numbers in
+    // expressions are always written with a point, whatever the region.
+    std::setlocale(LC_NUMERIC, "C");
+    tallix::InstallCaretBlink(*app);
+    QApplication::setWindowIcon(tallix::TallixIcon());
+
+    tallix::QtMessageService messages;
+    tallix::QtDesktopService desktop;
+    try {
+        tallix::frmMain window({.messages = messages, .desktop = desktop});
+        window.show();
+        return app->exec();
+    } catch (const tallix::LayoutError& error) {
+        return ReportLayoutError(error, messages);
+    }
+}
