@@ -1,1 +1,190 @@
-// Filled in by its own change.
+#include "Cls6.h"
+
+#include "CheckedArithmetic.h"
+#include "Cls13.h"
+#include "EngineError.h"
+#include "FunctionLibrary.h"
+
+#include <charconv>
+#include <cmath>
+#include <limits>
+#include <string_view>
+#include <variant>
+
+namespace tallix {
+namespace {
+
+static_assert(std::numeric_limits<float>::is_iec559,
+              "the conversion to single precision relies on IEEE rounding to infinity");
+
+bool IsNumberStart(char c) {
+    return (c >= '0' && c <= '9') || c == '.' || c == ',';
+}
+
+// A number too long for the double range: huge when a digit other than 0
+// stands before the decimal point, otherwise below the smallest double.
+double OutOfRangeNumber(std::string_view token) {
+    const std::string_view whole = token.substr(0, token.find_first_of(".,"));
+    if (whole.find_first_not_of('0') != std::string_view::npos) {
+        RaiseArithmeticFailure(std::numeric_limits<double>::infinity());
+    }
+    return 0.0;
+}
+
+// Reads a number token with "." as the decimal point, up to the first
+// character that cannot continue it (a "," or a second "."); a token with
+// no digit before that character reads as 0. Exponents are not read.
+double ReadNumber(std::string_view token) {
+    double value = 0.0;
+    const auto [end, error] =
+        std::from_chars(token.data(), token.data() + token.size(), value, std::chars_format::fixed);
+    if (error == std::errc::result_out_of_range) {
+        return OutOfRangeNumber(token);
+    }
+    return error == std::errc{} ? value : 0.0;
+}
+
+// Rounds the final value to single precision; a value that rounds beyond
+// the single range fails with the overflow.
+float ToSingle(double value) {
+    const float single = static_cast<float>(Checked(value));
+    if (std::isinf(single)) {
+        RaiseArithmeticFailure(single);
+    }
+    return single;
+}
+
+TaggedValue Negated(const TaggedValue& value) {
+    return std::visit(
+        [](const auto& number) -> TaggedValue {
+            using Number = std::decay_t<decltype(number)>;
+            if constexpr (std::is_same_v<Number, std::string>) {
+                return number; // never stacked by the evaluator
+            } else {
+                return static_cast<Number>(-number);
+            }
+        },
+        value);
+}
+
+// The state of one DoEvaluate call: its operand stack and its inputs.
+class Evaluation {
+public:
+    Evaluation(bool bolDegree, const float& sngX) : bolDegree_(bolDegree), sngX_(sngX) {}
+
+    // Processes one token; false means the cannot-calculate outcome.
+    bool Apply(std::string_view token);
+
+    Cls13& Stack() noexcept { return stack_; }
+
+private:
+    // An operand as a double. An infinity (from a power beyond the double
+    // range) fails here rather than feed another step.
+    double PopOperand() { return Checked(ToDouble(stack_.Pop())); }
+
+    bool ApplyOperator(char op);
+    bool ApplyPower(double base, double exponent);
+    bool ApplyLibraryFunction(const LibraryFunction& function);
+
+    Cls13 stack_;
+    bool bolDegree_;
+    const float& sngX_; // read each time the variable occurs
+};
+
+// Recognition, first match wins: a number, an operator, a function name,
+// the variable, the unary minus.
+bool Evaluation::Apply(std::string_view token) {
+    if (!token.empty() && IsNumberStart(token.front())) {
+        stack_.Push(ReadNumber(token));
+        return true;
+    }
+    if (token.size() == 1 &&
+        std::string_view("+-*/^").find(token.front()) != std::string_view::npos) {
+        return ApplyOperator(token.front());
+    }
+    if (const LibraryFunction* function = FindFunction(token)) {
+        return ApplyLibraryFunction(*function);
+    }
+    if (token == "XX") {
+        stack_.Push(sngX_);
+        return true;
+    }
+    if (token == "(-)") {
+        stack_.Push(Negated(stack_.Pop()));
+        return true;
+    }
+    throw EngineError(ErrorNumber::BadToken,
+                      std::string(ErrorDescription::BadTokenPrefix).append(token));
+}
+
+bool Evaluation::ApplyOperator(char op) {
+    const double right = PopOperand();
+    const double left = PopOperand();
+    switch (op) {
+    case '+':
+        stack_.Push(Checked(left + right));
+        return true;
+    case '-':
+        stack_.Push(Checked(left - right));
+        return true;
+    case '*':
+        stack_.Push(Checked(left * right));
+        return true;
+    case '/':
+        if (right == 0.0) {
+            return false;
+        }
+        stack_.Push(Checked(left / right));
+        return true;
+    default:
+        return ApplyPower(left, right);
+    }
+}
+
+// A zero exponent gives the 16-bit integer 1 without computing, so 0^0 is 1.
+// A power beyond the double range is pushed as the infinity it is and fails
+// when it reaches the next step or the conversion to single precision.
+bool Evaluation::ApplyPower(double base, double exponent) {
+    if (exponent == 0.0) {
+        stack_.Push(std::int16_t{1});
+        return true;
+    }
+    if (base < 0.0 && exponent != std::floor(exponent)) {
+        return false;
+    }
+    stack_.Push(std::pow(base, exponent));
+    return true;
+}
+
+bool Evaluation::ApplyLibraryFunction(const LibraryFunction& function) {
+    FunctionOutcome outcome = ApplyFunction(function, PopOperand(), bolDegree_);
+    if (!outcome) {
+        return false;
+    }
+    stack_.Push(std::move(*outcome));
+    return true;
+}
+
+} // namespace
+
+EvalStatus Cls6::DoEvaluate(std::string& sExpression, bool& bolDegree, float& sngResult,
+                            float& /*sngU*/, float& /*sngV*/, float& sngX, float& /*sngY*/,
+                            float& /*sngA*/, float& /*sngR*/, float& /*sngB*/, float& /*sngT*/) {
+    const std::string_view text = sExpression;
+    Evaluation evaluation(bolDegree, sngX);
+    // Each token ends at a space; whatever follows the last space is ignored.
+    for (std::size_t start = 0, space = text.find(' '); space != std::string_view::npos;
+         start = space + 1, space = text.find(' ', start)) {
+        if (!evaluation.Apply(text.substr(start, space - start))) {
+            sngResult = kCannotCalculateSentinel;
+            return {EvalOutcome::CannotCalculate};
+        }
+    }
+    if (evaluation.Stack().StackSize() < 1) {
+        return {EvalOutcome::NoToken};
+    }
+    sngResult = ToSingle(ToDouble(evaluation.Stack().Pop()));
+    return {EvalOutcome::Value};
+}
+
+} // namespace tallix

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 
 namespace tallix {
 
@@ -25,6 +26,14 @@ inline constexpr std::int32_t Overflow = kErrorBase + 1020;
 // An arithmetic step had no defined result (infinity minus infinity and the like).
 inline constexpr std::int32_t InvalidOperation = kErrorBase + 1021;
 } // namespace ErrorNumber
+
+// The descriptions the evaluator gives its own failures.
+namespace ErrorDescription {
+// Followed by the token exactly as it stood in the postfix text.
+inline constexpr std::string_view BadTokenPrefix = "Bad token in Evaluate: ";
+inline constexpr std::string_view Overflow = "Overflow";
+inline constexpr std::string_view InvalidOperation = "Invalid floating-point operation";
+} // namespace ErrorDescription
 
 // A failure raised by the engine: it ends the call at once and carries a
 // number and a description for whoever reports it to the user.

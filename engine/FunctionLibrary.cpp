@@ -1,1 +1,277 @@
-// Filled in by its own change.
+#include "FunctionLibrary.h"
+
+#include "CheckedArithmetic.h"
+#include "FunctionNames.h"
+
+#include <cmath>
+#include <cstdint>
+#include <iterator>
+#include <random>
+
+namespace tallix {
+namespace {
+
+// The value of pi used for degree conversion and at the ends of ASIN and
+// ACOS; the inverse functions otherwise work at full precision.
+constexpr double kPi = 3.1415926;
+
+FunctionOutcome NoRealValue() {
+    return std::nullopt;
+}
+
+// x * x is an intermediate step like any other: beyond about 1.34e154 it
+// leaves the double range and fails.
+double Square(double x) {
+    return Checked(x * x);
+}
+
+FunctionOutcome Reciprocal(double denominator) {
+    if (denominator == 0.0) {
+        return NoRealValue();
+    }
+    return Checked(1.0 / denominator);
+}
+
+// One generator for the whole run, with the engine's fixed default seed and
+// never reseeded, so a run's sequence of RND values is reproducible. 24
+// random bits scaled by 2^-24 are exact in single precision, so a draw can
+// never round up to 1.
+float NextRandom() {
+    static std::mt19937 generator;
+    return static_cast<float>(generator() >> 8) * 0x1p-24f;
+}
+
+FunctionOutcome Sin(double x) {
+    return std::sin(x);
+}
+FunctionOutcome Cos(double x) {
+    return std::cos(x);
+}
+FunctionOutcome Tan(double x) {
+    return std::tan(x);
+}
+FunctionOutcome Sec(double x) {
+    return Reciprocal(std::cos(x));
+}
+FunctionOutcome Csec(double x) {
+    return Reciprocal(std::sin(x));
+}
+FunctionOutcome Ctan(double x) {
+    return Reciprocal(std::tan(x));
+}
+
+FunctionOutcome Log(double x) {
+    if (x <= 0.0) {
+        return NoRealValue();
+    }
+    return std::log(x);
+}
+
+FunctionOutcome Exp(double x) {
+    return Checked(std::exp(x));
+}
+FunctionOutcome Abs(double x) {
+    return std::fabs(x);
+}
+FunctionOutcome Atan(double x) {
+    return std::atan(x);
+}
+FunctionOutcome Int(double x) {
+    return std::floor(x);
+}
+FunctionOutcome Rnd(double /*ignored*/) {
+    return NextRandom();
+}
+
+FunctionOutcome Sqr(double x) {
+    if (x < 0.0) {
+        return NoRealValue();
+    }
+    return std::sqrt(x);
+}
+
+FunctionOutcome Asin(double x) {
+    const double d = 1.0 - Square(x);
+    if (d < 0.0) {
+        return NoRealValue();
+    }
+    if (d == 0.0) {
+        return x < 0.0 ? -kPi / 2.0 : kPi / 2.0;
+    }
+    return std::atan(x / std::sqrt(d));
+}
+
+// ACOS of exactly 1 is the 16-bit integer 0, as the formula's special case.
+FunctionOutcome Acos(double x) {
+    const double d = 1.0 - Square(x);
+    if (d < 0.0) {
+        return NoRealValue();
+    }
+    if (d == 0.0) {
+        return x < 0.0 ? TaggedValue(kPi) : TaggedValue(std::int16_t{0});
+    }
+    return std::atan(-x / std::sqrt(d)) + 2.0 * std::atan(1.0);
+}
+
+// Both guards of ASEC and ACSEC (x*x - 1 equal to 0, then below 0) end in
+// the same outcome, so one test covers them.
+FunctionOutcome Asec(double x) {
+    if (Square(x) - 1.0 <= 0.0) {
+        return NoRealValue();
+    }
+    return std::acos(1.0 / x);
+}
+
+FunctionOutcome Acsec(double x) {
+    if (Square(x) - 1.0 <= 0.0) {
+        return NoRealValue();
+    }
+    return std::asin(1.0 / x);
+}
+
+FunctionOutcome Actan(double x) {
+    return 2.0 * std::atan(1.0) - std::atan(x);
+}
+
+// The hyperbolic family gives the true value of each function for the
+// argument given. The textbook exponential formulas cancel for small
+// arguments and overflow in e^x or x*x where the value itself is ordinary,
+// so the library's own functions and cancellation-free identities are used.
+FunctionOutcome Sinh(double x) {
+    return Checked(std::sinh(x));
+}
+FunctionOutcome Cosh(double x) {
+    return Checked(std::cosh(x));
+}
+FunctionOutcome Tanh(double x) {
+    return std::tanh(x);
+}
+FunctionOutcome Ctanh(double x) {
+    return Reciprocal(std::tanh(x));
+}
+// cosh beyond the double range means a value below it: 1 / infinity is 0.
+FunctionOutcome Sech(double x) {
+    return 1.0 / std::cosh(x);
+}
+FunctionOutcome Csech(double x) {
+    return Reciprocal(std::sinh(x));
+}
+FunctionOutcome Asinh(double x) {
+    return std::asinh(x);
+}
+
+FunctionOutcome Acosh(double x) {
+    if (x < 1.0) {
+        return NoRealValue();
+    }
+    return std::acosh(x);
+}
+
+FunctionOutcome Atanh(double x) {
+    if (!(std::fabs(x) < 1.0)) {
+        return NoRealValue();
+    }
+    return std::atanh(x);
+}
+
+// acosh(1/x) = ln((1 + sqrt(1 - x^2)) / x), written so that 1/x cannot
+// overflow for tiny x and 1 - x^2 does not cancel near 1; both terms are
+// non-negative, so their sum loses nothing.
+FunctionOutcome Asech(double x) {
+    if (!(x > 0.0 && x <= 1.0)) {
+        return NoRealValue();
+    }
+    return std::log1p(std::sqrt((1.0 - x) * (1.0 + x))) - std::log(x);
+}
+
+// asinh(1/x), odd in x; for |x| <= 1 as ln(1 + sqrt(1 + x^2)) - ln|x|, whose
+// terms are both non-negative, so 1/x cannot overflow for tiny x.
+FunctionOutcome Acsech(double x) {
+    if (x == 0.0) {
+        return NoRealValue();
+    }
+    const double m = std::fabs(x);
+    const double magnitude =
+        m > 1.0 ? std::asinh(1.0 / m) : std::log1p(std::hypot(1.0, m)) - std::log(m);
+    return std::copysign(magnitude, x);
+}
+
+// atanh(1/x): near |x| = 1 the reciprocal is all but exact, since the
+// doubles just below 1 lie twice as densely as those just above it.
+FunctionOutcome Actanh(double x) {
+    if (std::fabs(x) <= 1.0) {
+        return NoRealValue();
+    }
+    return std::atanh(1.0 / x);
+}
+
+constexpr bool kAngle = true;
+constexpr bool kPlain = false;
+
+// Invariant: the same names in the same order as kFunctionNames, the order
+// in which the evaluator tries them (checked below).
+constexpr LibraryFunction kLibrary[] = {
+    {"SIN",    kAngle, Sin   },
+    {"COS",    kAngle, Cos   },
+    {"LOG",    kPlain, Log   },
+    {"EXP",    kPlain, Exp   },
+    {"ABS",    kPlain, Abs   },
+    {"ATAN",   kPlain, Atan  },
+    {"INT",    kPlain, Int   },
+    {"RND",    kPlain, Rnd   },
+    {"SQR",    kPlain, Sqr   },
+    {"TAN",    kAngle, Tan   },
+    {"SEC",    kAngle, Sec   },
+    {"CSEC",   kAngle, Csec  },
+    {"CTAN",   kAngle, Ctan  },
+    {"ASIN",   kPlain, Asin  },
+    {"ACOS",   kPlain, Acos  },
+    {"ASEC",   kPlain, Asec  },
+    {"ACSEC",  kPlain, Acsec },
+    {"ACTAN",  kPlain, Actan },
+    {"SINH",   kPlain, Sinh  },
+    {"COSH",   kPlain, Cosh  },
+    {"TANH",   kPlain, Tanh  },
+    {"CTANH",  kPlain, Ctanh },
+    {"SECH",   kPlain, Sech  },
+    {"CSECH",  kPlain, Csech },
+    {"ASINH",  kPlain, Asinh },
+    {"ACOSH",  kPlain, Acosh },
+    {"ATANH",  kPlain, Atanh },
+    {"ASECH",  kPlain, Asech },
+    {"ACSECH", kPlain, Acsech},
+    {"ACTANH", kPlain, Actanh},
+};
+
+constexpr bool FollowsFunctionNames() {
+    if (std::size(kLibrary) != kFunctionNames.size()) {
+        return false;
+    }
+    for (std::size_t i = 0; i < kFunctionNames.size(); ++i) {
+        if (kLibrary[i].name != kFunctionNames[i]) {
+            return false;
+        }
+    }
+    return true;
+}
+static_assert(FollowsFunctionNames(), "the library must list kFunctionNames in their order");
+
+} // namespace
+
+const LibraryFunction* FindFunction(std::string_view sToken) noexcept {
+    for (const LibraryFunction& function : kLibrary) {
+        if (function.name == sToken) {
+            return &function;
+        }
+    }
+    return nullptr;
+}
+
+FunctionOutcome ApplyFunction(const LibraryFunction& function, double x, bool bolDegree) {
+    if (function.takesAngle && bolDegree) {
+        x = Checked(x * kPi) / 180.0;
+    }
+    return function.compute(x);
+}
+
+} // namespace tallix

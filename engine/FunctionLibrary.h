@@ -1,0 +1,30 @@
+#pragma once
+
+#include "TaggedValue.h"
+
+#include <optional>
+#include <string_view>
+
+namespace tallix {
+
+// What a function gives for one operand: a tagged number, or nothing when
+// the function has no real value there (the evaluator then takes its
+// cannot-calculate outcome). A value outside the double range is raised as
+// an EngineError instead.
+using FunctionOutcome = std::optional<TaggedValue>;
+
+// One of the thirty functions of one argument.
+struct LibraryFunction {
+    std::string_view name; // upper case, as it stands in postfix text
+    bool takesAngle;       // the argument is converted from degrees in degree mode
+    FunctionOutcome (*compute)(double x);
+};
+
+// The function whose name equals sToken exactly (case-sensitive), or null.
+const LibraryFunction* FindFunction(std::string_view sToken) noexcept;
+
+// Applies a function to x. In degree mode (bolDegree true) the argument of
+// SIN, COS, TAN, SEC, CSEC and CTAN becomes x * 3.1415926 / 180 first.
+FunctionOutcome ApplyFunction(const LibraryFunction& function, double x, bool bolDegree);
+
+} // namespace tallix
