@@ -36,7 +36,9 @@ public:
     // Appends the postfix form of sExpression to sBuffer: tokens in postfix
     // order, each followed by one space. Returns 0 on success; on the first
     // syntax error shows a "Syntax Error" box ("Character N:  message") and
-    // returns non-zero, leaving in sBuffer what was written before the error.
+    // returns N, or -1 when N is 0, leaving in sBuffer what was written
+    // before the error. N is a position in sExpression counted from 1; it is
+    // 0 for some errors in the first token.
     std::int32_t InfixToPostfix(const std::string& sExpression, std::string& sBuffer);
 
     // Evaluates postfix text in double precision and rounds the result to

@@ -92,56 +92,50 @@ TEST_P(CliRunTest, PrintsLinesAndExitStatus) {
     EXPECT_EQ(result.err, c.err);
 }
 
+// One row per run: arguments, standard input, then exit status, standard
+// output and standard error. Rows are laid out by hand, one field per line
+// where they are long.
+// clang-format off
 const CliCase kCliCases[] = {
-  // --postfix stops after translation.
-    {"PostfixOfImplicitProduct",              {"--postfix", "--", "2sin(30)"},       "",                  0, "2 30 SIN *\n",                       ""                                                    },
-    {"PostfixSyntaxError",
-     {"--postfix", "--", "2--3"},
-     "",                                                                                                  1,
-     "",                                                                                                                                           "Syntax Error: Character 2:  Operand expected\n"      },
-    {"PostfixIllegalAmongGood",
-     {"--postfix", "1+2", "2=2", "pi"},
-     "",                                                                                                  1,
-     "1 2 +\n3.1415926\n",                                                                                                                         "Error: The expression is illegal.\n"                 },
- // Calculation.
-    {"Quotient",                              {"--", "1/3"},                         "",                  0, "0.3333333\n",                        ""                                                    },
-    {"RadiansByDefault",                      {"sin(90)"},                           "",                  0, "0.8939967\n",                        ""                                                    },
-    {"Degrees",                               {"--degrees", "--", "2sin(30)"},       "",                  0, "1\n",                                ""                                                    },
-    {"LastAngleOptionCounts",                 {"--degrees", "--radians", "sin(90)"}, "",                  0, "0.8939967\n",                        ""                                                    },
-    {"CannotCalculate",                       {"--", "1/0"},                         "",                  1, "Can not calculate the expression\n", ""                                                    },
-    {"OneFailureFailsTheRun",
-     {"1+2", "sqr(-1)", "2x"},
-     "",                                                                                                  1,
-     "3\nCan not calculate the expression\n2\n",                                                                                                   ""                                                    },
-    {"SyntaxErrorPrintsNoResult",
-     {"1+", "2^10"},
-     "",                                                                                                  1,
-     "1024\n",                                                                                                                                     "Syntax Error: Character 2:  Operand expected\n"      },
-    {"IllegalTextPrintsNoResult",             {"3#"},                                "",                  1, "",                                   "Error: The expression is illegal.\n"                 },
-    {"DoubleDashAllowsLeadingMinus",          {"--", "-2^2"},                        "",                  0, "-4\n",                               ""                                                    },
-    {"DoubleDashItselfAnExpressionAfterward",
-     {"--", "1", "--"},
-     "",                                                                                                  1,
-     "1\n",                                                                                                                                        "Syntax Error: Character 1:  Operand expected\n"      },
-    {"OptionsEndAtFirstExpression",
-     {"1", "--degrees"},
-     "",                                                                                                  1,
-     "1\n",                                                                                                                                        "Syntax Error: Character 1:  Operand expected\n"      },
-    {"DecimalSeparatorGiven",
-     {"--decimal-separator", ",", "2,5*1", "1E"},
-     "",                                                                                                  1,
-     "2,5\n",                                                                                                                                      "Syntax Error: Character 2:  Undefined symbol : 'E'\n"},
-    {"DecimalSeparatorJoined",                {"--decimal-separator=;", "1/4"},      "",                  0, "0;25\n",                             ""                                                    },
- // Standard input: one expression per line, no prompt when not a terminal.
-    {"StdinLines",                            {},                                    "1+2\n\n2,5*2\r\n7", 0, "3\n0\n5\n7\n",                       ""                                                    },
-    {"StdinWithError",
-     {"--degrees"},
-     "sin(30)\n1+\n",                                                                                     1,
-     "0.5\n",                                                                                                                                      "Syntax Error: Character 2:  Operand expected\n"      },
-    {"StdinPostfix",                          {"--postfix"},                         "x^2\n",             0, "XX 2 ^\n",                           ""                                                    },
-    {"StdinEmpty",                            {},                                    "",                  0, "",                                   ""                                                    },
-    {"Version",                               {"--version"},                         "",                  0, "tallix-cli 1.0\n",                   ""                                                    },
+    // --postfix stops after translation.
+    {"PostfixOfImplicitProduct", {"--postfix", "--", "2sin(30)"}, "",
+     0, "2 30 SIN *\n", ""},
+    {"PostfixSyntaxError", {"--postfix", "--", "2--3"}, "",
+     1, "", "Syntax Error: Character 2:  Operand expected\n"},
+    {"PostfixIllegalAmongGood", {"--postfix", "1+2", "2=2", "pi"}, "",
+     1, "1 2 +\n3.1415926\n", "Error: The expression is illegal.\n"},
+    // Calculation.
+    {"RadiansByDefault", {"sin(90)"}, "",
+     0, "0.8939967\n", ""},
+    {"Degrees", {"--degrees", "--", "2sin(30)"}, "",
+     0, "1\n", ""},
+    {"LastAngleOptionCounts", {"--degrees", "--radians", "sin(90)"}, "",
+     0, "0.8939967\n", ""},
+    {"CannotCalculate", {"--", "1/0"}, "",
+     1, "Can not calculate the expression\n", ""},
+    {"OneFailureFailsTheRun", {"1+2", "sqr(-1)", "3#", "2x"}, "",
+     1, "3\nCan not calculate the expression\n2\n", "Error: The expression is illegal.\n"},
+    {"SyntaxErrorPrintsNoResult", {"1+", "2^10"}, "",
+     1, "1024\n", "Syntax Error: Character 2:  Operand expected\n"},
+    {"DoubleDashAllowsLeadingMinus", {"--", "-2^2"}, "",
+     0, "-4\n", ""},
+    {"OptionsEndAtFirstExpression", {"1", "--degrees"}, "",
+     1, "1\n", "Syntax Error: Character 1:  Operand expected\n"},
+    {"DecimalSeparatorGiven", {"--decimal-separator", ",", "2,5*1", "1E"}, "",
+     1, "2,5\n", "Syntax Error: Character 2:  Undefined symbol : 'E'\n"},
+    {"DecimalSeparatorJoined", {"--decimal-separator=;", "1/4"}, "",
+     0, "0;25\n", ""},
+    // Standard input: one expression per line, no prompt when not a terminal.
+    {"StdinLines", {}, "1+2\n\n2,5*2\r\n7",
+     0, "3\n0\n5\n7\n", ""},
+    {"StdinWithError", {"--degrees"}, "sin(30)\n1+\n",
+     1, "0.5\n", "Syntax Error: Character 2:  Operand expected\n"},
+    {"StdinPostfix", {"--postfix"}, "x^2\n",
+     0, "XX 2 ^\n", ""},
+    {"Version", {"--version"}, "",
+     0, "tallix-cli 1.0\n", ""},
 };
+// clang-format on
 
 INSTANTIATE_TEST_SUITE_P(Cases, CliRunTest, ::testing::ValuesIn(kCliCases),
                          [](const auto& info) { return std::string(info.param.name); });
