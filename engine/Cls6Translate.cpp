@@ -2,10 +2,11 @@
 // stack. Grammar accepted (spaces and control characters between tokens are
 // skipped):
 //
-//   expression = { sign } operand { binary-operator { sign } operand }
-//   operand    = number | "PI" | "X" | "(" expression ")" | function operand
-//   sign       = "+" | "-"          (at most one in a row)
-//   number     = digits and at most one "." or ","
+//   expression = [ sign ] operand { binary-operator [ sign ] operand }
+//   operand    = number | "PI" | "X" | "(" expression ")"
+//              | function [ sign ] operand-not-number
+//   sign       = "+" | "-"
+//   number     = digits with at most one "." or ",", not a lone separator
 //
 // The scan is a five-state machine: the kind of the last token decides what
 // may come next, and the first token that may not is a syntax error.
