@@ -4,7 +4,7 @@
 //
 //   expression = [ sign ] operand { binary-operator [ sign ] operand }
 //   operand    = number | "PI" | "X" | "(" expression ")"
-//              | function [ sign ] operand-not-number
+//              | function ( sign operand | operand other than a number )
 //   sign       = "+" | "-"
 //   number     = digits with at most one "." or ",", not a lone separator
 //
