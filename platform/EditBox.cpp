@@ -49,4 +49,19 @@ void EditBox::keyPressEvent(QKeyEvent* event) {
     QLineEdit::keyPressEvent(event);
 }
 
+void EditBox::focusOutEvent(QFocusEvent* event) {
+    const int start = selectionStart();
+    const int length = static_cast<int>(selectedText().size());
+    const bool caretAtStart = cursorPosition() == start;
+    QLineEdit::focusOutEvent(event);
+    if (length > 0 && !hasSelectedText()) {
+        // Restored in its direction, so the caret stays at the same end.
+        if (caretAtStart) {
+            setSelection(start + length, -length);
+        } else {
+            setSelection(start, length);
+        }
+    }
+}
+
 } // namespace tallix

@@ -9,6 +9,8 @@ namespace tallix {
 // - SetText puts the caret at the start of the new text with nothing selected;
 // - SelStart is the number of characters before the caret, or before the
 //   selection when text is selected; SetSelStart leaves nothing selected;
+// - the selection survives the loss of the focus (QLineEdit would drop it),
+//   so commands run from a button still see where the user left the caret;
 // - every typed character is offered to the KeyPress handlers first, with
 //   Return and the keypad's Enter both as 13; a handler that sets KeyAscii
 //   to 0 discards the key. Keys that type nothing (arrows, Tab) are not offered.
@@ -32,6 +34,7 @@ signals:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 };
 
 } // namespace tallix
