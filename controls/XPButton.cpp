@@ -2,6 +2,8 @@
 
 #include "PropertyBag.h"
 
+#include <QAccessible>
+
 namespace {
 
 // The font a button has before any is assigned: the one its layouts were
@@ -27,6 +29,10 @@ XPButton::XPButton(QWidget* parent, bool runMode)
     setFocusPolicy(Qt::StrongFocus);
     tmrCheck.setObjectName(QStringLiteral("tmrCheck"));
     tmrCheck.setInterval(HoverInterval);
+    connect(&tmrCheck, &QTimer::timeout, this, &XPButton::PollHover);
+    // MouseMove is raised for every move over the control, button held or not.
+    setMouseTracking(true);
+    InstallAccessibility();
 }
 
 XPButton::~XPButton() {
@@ -54,6 +60,9 @@ void XPButton::setIconAlignment(int NewValue) {
 
 void XPButton::setCaption(const QString& NewValue) {
     caption_ = NewValue;
+    // The caption is the name assistive technology reads out.
+    QAccessibleEvent nameChanged(this, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&nameChanged);
     NotifyAndRepaint("Caption");
 }
 

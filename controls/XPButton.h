@@ -58,6 +58,15 @@ public:
     // Writes the eleven properties; the bag leaves out those at their default.
     void WriteProperties(PropertyBag& bag) const;
 
+    // Where the access-key box goes; by default a real message box.
+    void setMessageService(tallix::MessageService* service);
+    // Where the hover poll asks for the pointer; by default the probe that
+    // all buttons of the application share.
+    void setPointerProbe(tallix::PointerProbe* probe);
+
+    // One hover poll: tmrCheck runs it every 50 ms at run time.
+    void PollHover();
+
     int CaptionAlignment() const { return captionAlignment_; }
     int IconAlignment() const { return iconAlignment_; }
     QString Caption() const { return caption_; }
@@ -107,6 +116,17 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
+    // The container's notifications, turned into the control's own below.
+    bool event(QEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+
 private:
     void DrawCaption(const QString& Text, int Alignment);
     void DrawIcon();
@@ -146,4 +166,25 @@ private:
     void StartTimerInRunMode();
     // Second and third step of every setter: tell the container, repaint.
     void NotifyAndRepaint(const char* key);
+
+    // Notifications; all but the access key are ignored while Enabled is False.
+    void OnClick();
+    void OnDoubleClick();
+    void OnFocus(bool gained);
+    void OnKeyDown(qint16 KeyCode, qint16 Shift);
+    void OnKeyPress(qint16 KeyAscii);
+    void OnKeyUp(qint16 KeyCode, qint16 Shift);
+    void OnMouseDown(qint16 Button, qint16 Shift, float x, float Y);
+    void OnMouseUp(qint16 Button, qint16 Shift, float x, float Y);
+    void OnAccessKey(qint16 KeyAscii);
+    void SetPressed(bool pressed);
+    bool IsOwnWindow(const QWidget* widget) const;
+
+    tallix::MessageService* messages_ = nullptr;
+    tallix::PointerProbe* probe_ = nullptr;
+    bool clickArmed_ = false; // a left press on the control awaits its release
+
+    // Registers the control with assistive technology, once per program.
+    static void InstallAccessibility();
+    friend class XPButtonAccessible;
 };

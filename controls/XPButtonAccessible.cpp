@@ -1,1 +1,62 @@
-// Filled in by its own change.
+// What assistive technology sees of the button: a push button named by its
+// caption, whose press action clicks it. The tool tip needs nothing here: the
+// control is a plain widget, so QWidget::setToolTip shows it and
+// QAccessibleWidget reports it as the description.
+#include "XPButton.h"
+
+#include <QAccessibleWidget>
+
+class XPButtonAccessible : public QAccessibleWidget {
+public:
+    explicit XPButtonAccessible(XPButton* button)
+        : QAccessibleWidget(button, QAccessible::Button) {}
+
+    QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Name) {
+            return button()->Caption();
+        }
+        return QAccessibleWidget::text(t);
+    }
+
+    QAccessible::State state() const override {
+        QAccessible::State state = QAccessibleWidget::state();
+        // The control ignores every input while its own flag is off.
+        state.disabled = state.disabled || !button()->Enabled();
+        state.pressed = button()->bolPressed;
+        return state;
+    }
+
+    QStringList actionNames() const override {
+        return QStringList{pressAction()} + QAccessibleWidget::actionNames();
+    }
+
+    void doAction(const QString& actionName) override {
+        if (actionName == pressAction()) {
+            button()->OnClick();
+        } else {
+            QAccessibleWidget::doAction(actionName);
+        }
+    }
+
+private:
+    XPButton* button() const { return static_cast<XPButton*>(widget()); }
+};
+
+namespace {
+
+QAccessibleInterface* CreateXPButtonAccessible(const QString& className, QObject* object) {
+    if (className == QLatin1String("XPButton") && object && object->isWidgetType()) {
+        return new XPButtonAccessible(static_cast<XPButton*>(object));
+    }
+    return nullptr;
+}
+
+} // namespace
+
+void XPButton::InstallAccessibility() {
+    static const bool installed = [] {
+        QAccessible::installFactory(&CreateXPButtonAccessible);
+        return true;
+    }();
+    Q_UNUSED(installed);
+}
