@@ -1,0 +1,45 @@
+#pragma once
+
+#include "DesktopService.h"
+#include "FormBuilder.h"
+
+#include <QDialog>
+#include <QLabel>
+
+class XPButton;
+
+namespace tallix {
+
+// The About box: product name, version and the maker's web address as a
+// link. Built from its stored layout on construction, so a box made for each
+// About command always opens in its initial layout; it keeps no state.
+class frmF2 : public QDialog {
+    Q_OBJECT
+
+public:
+    static constexpr const char* kLayoutResource = ":/layouts/frmF2.json";
+    // The maker's page; Label1 shows its host name.
+    static constexpr const char* kLinkUrl = "http://tallix.example.org/ourfiles";
+
+    // owner: the window the box belongs to, which keeps it out of the task
+    // bar and centres it; none for a box on its own. Throws LayoutError when
+    // the layout cannot be used.
+    explicit frmF2(DesktopService& desktop, QWidget* owner = nullptr,
+                   const QString& layoutPath = kLayoutResource);
+
+    QLabel& Label1() const { return Label1_; }
+    XPButton& cmdOK() const { return cmdOK_; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void Label1_Click();
+
+    DesktopService& desktop_;
+    FormControls controls_;
+    QLabel& Label1_;
+    XPButton& cmdOK_;
+};
+
+} // namespace tallix
