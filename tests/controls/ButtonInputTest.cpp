@@ -2,8 +2,10 @@
 #include "XPButton.h"
 
 #include <QAccessible>
+#include <QHelpEvent>
 #include <QLineEdit>
 #include <QTest>
+#include <QToolTip>
 
 namespace {
 
@@ -62,6 +64,9 @@ private slots:
     void handlerChangingButtonStopsThePressedLook();
     void disabledControlRaisesNothingAndKeepsItsFlags();
     void accessKeyShowsItsCodeEvenWhileDisabled();
+    void assistiveTechnologySeesAPushButtonNamedByItsCaption();
+    void pressActionClicksOnlyWhileEnabled();
+    void toolTipShows();
 
 private:
     void Click(Qt::MouseButton which, QPoint at, Qt::KeyboardModifiers modifiers = {});
@@ -283,6 +288,42 @@ void ButtonInputTest::accessKeyShowsItsCodeEvenWhileDisabled() {
     QCOMPARE(messages_.messages[0].prompt, "75");
     QCOMPARE(messages_.messages[0].title, "Tallix");
     QCOMPARE(log.lines, QStringList());
+}
+
+void ButtonInputTest::assistiveTechnologySeesAPushButtonNamedByItsCaption() {
+    button_->setCaption("Calculate");
+    QAccessibleInterface* access = QAccessible::queryAccessibleInterface(button_);
+    QVERIFY(access);
+    QCOMPARE(access->role(), QAccessible::Button);
+    QCOMPARE(access->text(QAccessible::Name), "Calculate");
+    QVERIFY(access->state().focusable);
+    button_->setCaption("Clear");
+    QCOMPARE(access->text(QAccessible::Name), "Clear");
+}
+
+void ButtonInputTest::pressActionClicksOnlyWhileEnabled() {
+    QAccessibleActionInterface* actions =
+        QAccessible::queryAccessibleInterface(button_)->actionInterface();
+    QVERIFY(actions);
+    QVERIFY(actions->actionNames().contains(QAccessibleActionInterface::pressAction()));
+    EventLog log(*button_);
+    actions->doAction(QAccessibleActionInterface::pressAction());
+    QCOMPARE(log.lines, QStringList{"Click"});
+
+    button_->setEnabledFlag(false);
+    QVERIFY(QAccessible::queryAccessibleInterface(button_)->state().disabled);
+    actions->doAction(QAccessibleActionInterface::pressAction());
+    QCOMPARE(log.lines, QStringList{"Click"});
+}
+
+void ButtonInputTest::toolTipShows() {
+    button_->setToolTip("Calculates the expression");
+    const QPoint at(29, 11);
+    QHelpEvent help(QEvent::ToolTip, at, button_->mapToGlobal(at));
+    QCoreApplication::sendEvent(button_, &help);
+    QTRY_VERIFY(QToolTip::isVisible());
+    QCOMPARE(QToolTip::text(), "Calculates the expression");
+    QToolTip::hideText();
 }
 
 QTEST_MAIN(ButtonInputTest)
