@@ -51,10 +51,7 @@ CalculationResult CalculatePrepared(std::string_view prepared, bool bolDegree,
                                     MessageService& messages) {
     const std::string expression = NIModule::InsertImplicitMultiply(prepared);
     Cls6 calculator(messages);
-    std::string postfix;
-    // Every input character gives at most a few postfix characters; "PI"
-    // gives the most ("3.1415926 "), so this usually avoids any regrowth.
-    postfix.reserve(2 * expression.size() + 16);
+    std::string postfix; // short postfix texts stay in the string itself, unallocated
     if (calculator.InfixToPostfix(expression, postfix) != 0) {
         return Outcome(Kind::SyntaxError);
     }

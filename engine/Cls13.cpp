@@ -12,6 +12,9 @@ void Cls13::Push(TaggedValue Value) {
         capacity_ += kCapacityStep;
     }
     if (static_cast<std::size_t>(count_) > items_.size()) {
+        if (items_.empty()) {
+            items_.reserve(kCapacityStep); // one allocation for a typical stack, not four
+        }
         items_.push_back(std::move(Value));
     } else {
         items_[count_ - 1] = std::move(Value);

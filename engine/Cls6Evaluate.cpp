@@ -21,6 +21,10 @@ bool IsNumberStart(char c) {
     return (c >= '0' && c <= '9') || c == '.' || c == ',';
 }
 
+bool IsOperator(char c) {
+    return c == '+' || c == '-' || c == '*' || c == '/' || c == '^';
+}
+
 // A number too long for the double range: huge when a digit other than 0
 // stands before the decimal point, otherwise below the smallest double.
 double OutOfRangeNumber(std::string_view token) {
@@ -98,8 +102,7 @@ bool Evaluation::Apply(std::string_view token) {
         stack_.Push(ReadNumber(token));
         return true;
     }
-    if (token.size() == 1 &&
-        std::string_view("+-*/^").find(token.front()) != std::string_view::npos) {
+    if (token.size() == 1 && IsOperator(token.front())) {
         return ApplyOperator(token.front());
     }
     if (const LibraryFunction* function = FindFunction(token)) {
@@ -170,15 +173,20 @@ bool Evaluation::ApplyLibraryFunction(const LibraryFunction& function) {
 EvalStatus Cls6::DoEvaluate(std::string& sExpression, bool& bolDegree, float& sngResult,
                             float& /*sngU*/, float& /*sngV*/, float& sngX, float& /*sngY*/,
                             float& /*sngA*/, float& /*sngR*/, float& /*sngB*/, float& /*sngT*/) {
-    const std::string_view text = sExpression;
     Evaluation evaluation(bolDegree, sngX);
     // Each token ends at a space; whatever follows the last space is ignored.
-    for (std::size_t start = 0, space = text.find(' '); space != std::string_view::npos;
-         start = space + 1, space = text.find(' ', start)) {
-        if (!evaluation.Apply(text.substr(start, space - start))) {
+    // Tokens are a few characters long, so a plain loop beats a library search.
+    const char* start = sExpression.data();
+    const char* const end = start + sExpression.size();
+    for (const char* p = start; p != end; ++p) {
+        if (*p != ' ') {
+            continue;
+        }
+        if (!evaluation.Apply({start, static_cast<std::size_t>(p - start)})) {
             sngResult = kCannotCalculateSentinel;
             return {EvalOutcome::CannotCalculate};
         }
+        start = p + 1;
     }
     if (evaluation.Stack().StackSize() < 1) {
         return {EvalOutcome::NoToken};

@@ -259,8 +259,13 @@ static_assert(FollowsFunctionNames(), "the library must list kFunctionNames in t
 } // namespace
 
 const LibraryFunction* FindFunction(std::string_view sToken) noexcept {
+    if (sToken.empty()) {
+        return nullptr;
+    }
+    // Comparing the first letter inline skips the full comparison for all
+    // but a few names.
     for (const LibraryFunction& function : kLibrary) {
-        if (function.name == sToken) {
+        if (function.name.front() == sToken.front() && function.name == sToken) {
             return &function;
         }
     }

@@ -1,5 +1,6 @@
 #include "ResultText.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -43,39 +44,41 @@ Rounded RoundToSevenDigits(float value) {
     return rounded;
 }
 
-std::string_view Digits(const Rounded& rounded, int from, int to) {
-    return {rounded.digits.data() + from, static_cast<std::size_t>(to - from)};
+char* CopyDigits(char* out, const Rounded& r, int from, int to) {
+    return std::copy(r.digits.data() + from, r.digits.data() + to, out);
 }
 
-// 1234567, 0.3333333, 0.0001, -2.5.
-void AppendPlain(std::string& text, const Rounded& r, std::string_view separator) {
+// 1234567, 0.3333333, 0.0001, -2.5 (with "." as the separator).
+char* WritePlain(char* out, const Rounded& r) {
     if (r.exponent < 0) {
-        text.append("0").append(separator).append(static_cast<std::size_t>(-r.exponent - 1), '0');
-        text.append(Digits(r, 0, r.count));
-        return;
+        out = std::copy_n("0.", 2, out);
+        out = std::fill_n(out, -r.exponent - 1, '0');
+        return CopyDigits(out, r, 0, r.count);
     }
     const int integerDigits = r.exponent + 1;
     if (r.count <= integerDigits) {
-        text.append(Digits(r, 0, r.count));
-        text.append(static_cast<std::size_t>(integerDigits - r.count), '0');
-        return;
+        out = CopyDigits(out, r, 0, r.count);
+        return std::fill_n(out, integerDigits - r.count, '0');
     }
-    text.append(Digits(r, 0, integerDigits)).append(separator);
-    text.append(Digits(r, integerDigits, r.count));
+    out = CopyDigits(out, r, 0, integerDigits);
+    *out++ = '.';
+    return CopyDigits(out, r, integerDigits, r.count);
 }
 
 // 1.234568E+07, 1E-05, 1.5E-20: at least two exponent digits.
-void AppendExponential(std::string& text, const Rounded& r, std::string_view separator) {
-    text.append(Digits(r, 0, 1));
+char* WriteExponential(char* out, const Rounded& r) {
+    out = CopyDigits(out, r, 0, 1);
     if (r.count > 1) {
-        text.append(separator).append(Digits(r, 1, r.count));
+        *out++ = '.';
+        out = CopyDigits(out, r, 1, r.count);
     }
-    text.append(r.exponent < 0 ? "E-" : "E+");
+    *out++ = 'E';
+    *out++ = r.exponent < 0 ? '-' : '+';
     const int magnitude = std::abs(r.exponent);
     if (magnitude < 10) {
-        text.push_back('0');
+        *out++ = '0';
     }
-    text.append(std::to_string(magnitude));
+    return std::to_chars(out, out + 4, magnitude).ptr;
 }
 
 // Not-a-number and infinities never reach the result text (the conversion
@@ -97,13 +100,21 @@ std::string FormatResult(float value, std::string_view decimalSeparator) {
         return NonFiniteText(value);
     }
     const Rounded rounded = RoundToSevenDigits(value);
-    std::string text = rounded.negative ? "-" : "";
-    if (rounded.exponent >= -4 && rounded.exponent <= 6) {
-        AppendPlain(text, rounded, decimalSeparator);
-    } else {
-        AppendExponential(text, rounded, decimalSeparator);
+    // Written with "." first: "-0.0001234567" and "-1.234568E-45" are the longest texts.
+    std::array<char, 24> buffer{};
+    char* out = buffer.data();
+    *out = '-';
+    out += rounded.negative ? 1 : 0;
+    const bool plain = rounded.exponent >= -4 && rounded.exponent <= 6;
+    out = plain ? WritePlain(out, rounded) : WriteExponential(out, rounded);
+    const std::string_view text(buffer.data(), static_cast<std::size_t>(out - buffer.data()));
+    const std::size_t point = text.find('.');
+    if (point == std::string_view::npos || decimalSeparator == ".") {
+        return std::string(text);
     }
-    return text;
+    return std::string(text.substr(0, point))
+        .append(decimalSeparator)
+        .append(text.substr(point + 1));
 }
 
 } // namespace tallix

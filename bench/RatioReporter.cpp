@@ -1,0 +1,86 @@
+#include "RatioReporter.h"
+
+#include <cmath>
+#include <cstdio>
+
+namespace tallix::bench {
+namespace {
+
+bool StartsWith(const std::string& text, const std::string& prefix) {
+    return text.compare(0, prefix.size(), prefix) == 0;
+}
+
+std::string Line(const char* format, auto... values) {
+    char line[160];
+    std::snprintf(line, sizeof line, format, values...);
+    return line;
+}
+
+} // namespace
+
+void RatioReporter::ReportRuns(const std::vector<Run>& runs) {
+    ConsoleReporter::ReportRuns(runs);
+    for (const Run& run : runs) {
+        if (run.run_type != Run::RT_Iteration || run.error_occurred) {
+            continue;
+        }
+        const double nanoseconds =
+            run.GetAdjustedCPUTime() * 1e9 / benchmark::GetTimeUnitMultiplier(run.time_unit);
+        timings_.push_back({run.benchmark_name(), nanoseconds, run.complexity_n});
+    }
+}
+
+const RatioReporter::Timing* RatioReporter::Find(const std::string& name) const {
+    for (const Timing& timing : timings_) {
+        if (timing.name == name) {
+            return &timing;
+        }
+    }
+    return nullptr;
+}
+
+void RatioReporter::PrintSummary(std::ostream& out) const {
+    PrintPairs(out);
+    PrintLongInputs(out);
+}
+
+void RatioReporter::PrintPairs(std::ostream& out) const {
+    out << "\nWhole Calculate pipeline against muparser define + evaluate, per expression (CPU "
+           "time)\n";
+    out << Line("%-16s %14s %14s %10s\n", "expression", "Tallix ns", "muparser ns", "ratio");
+    double logSum = 0.0;
+    int pairs = 0;
+    for (const Timing& tallix : timings_) {
+        if (!StartsWith(tallix.name, kTallixPrefix)) {
+            continue;
+        }
+        const std::string entry = tallix.name.substr(kTallixPrefix.size());
+        const Timing* muparser = Find(kMuparserPrefix + entry);
+        if (muparser == nullptr) {
+            continue;
+        }
+        const double ratio = muparser->nanoseconds / tallix.nanoseconds;
+        out << Line("%-16s %14.1f %14.1f %9.1fx\n", entry.c_str(), tallix.nanoseconds,
+                    muparser->nanoseconds, ratio);
+        logSum += std::log(ratio);
+        ++pairs;
+    }
+    if (pairs > 0) {
+        out << Line("Geometric mean over %d expressions: Tallix is %.1fx faster (target 30x)\n",
+                    pairs, std::exp(logSum / pairs));
+    }
+}
+
+void RatioReporter::PrintLongInputs(std::ostream& out) const {
+    out << "\nLong inputs (the edit box holds at most 32,000 characters)\n";
+    for (const Timing& timing : timings_) {
+        if (!StartsWith(timing.name, kLongPrefix) || timing.length <= 0) {
+            continue;
+        }
+        const double perThousand = timing.nanoseconds / 1000.0 / (timing.length / 1000.0);
+        out << Line("%-44s %10.1f us total %8.2f us per 1000 characters\n", timing.name.c_str(),
+                    timing.nanoseconds / 1000.0, perThousand);
+    }
+}
+
+} // namespace tallix::bench

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <benchmark/benchmark.h>
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace tallix::bench {
+
+// The console report, plus a summary at the end: for each corpus entry
+// Tallix's time next to muparser's and their ratio, the geometric mean of
+// those ratios, and the cost of the long inputs per thousand characters.
+class RatioReporter : public benchmark::ConsoleReporter {
+public:
+    void ReportRuns(const std::vector<Run>& runs) override;
+
+    // Benchmarks named tallixPrefix + name and muparserPrefix + name are
+    // paired; those named longPrefix + ... carry their input length as the
+    // complexity argument.
+    void PrintSummary(std::ostream& out) const;
+
+private:
+    struct Timing {
+        std::string name;
+        double nanoseconds = 0.0; // CPU time per iteration: the machine may be shared
+        long long length = 0;
+    };
+    const Timing* Find(const std::string& name) const;
+    void PrintPairs(std::ostream& out) const;
+    void PrintLongInputs(std::ostream& out) const;
+
+    std::vector<Timing> timings_; // in the order the benchmarks ran
+};
+
+inline const std::string kTallixPrefix = "Tallix/";
+inline const std::string kMuparserPrefix = "muparser/";
+inline const std::string kLongPrefix = "TallixLong/";
+
+} // namespace tallix::bench

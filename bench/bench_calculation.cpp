@@ -1,0 +1,123 @@
+// Speed of the whole Calculate pipeline (validate, implicit multiply,
+// translate, evaluate, result text) on fresh expressions, next to muparser
+// defining and evaluating the same expressions, and on the longest inputs
+// the edit box takes.
+#include "BenchCorpus.h"
+#include "RatioReporter.h"
+
+#include "Calculation.h"
+#include "MessageService.h"
+#include "ResultText.h"
+
+#include <benchmark/benchmark.h>
+#include <muParser.h>
+
+#include <iostream>
+#include <string>
+
+namespace tallix::bench {
+namespace {
+
+class SilentMessages : public MessageService {
+public:
+    void ShowMessage(std::string_view, std::string_view, MessageIcon) override {}
+};
+
+// Everything the window does for one Calculate, up to the text it shows.
+std::string CalculateText(std::string_view typed, MessageService& messages) {
+    const std::optional<std::string> prepared = PrepareExpression(typed, messages);
+    if (!prepared) {
+        return {};
+    }
+    const CalculationResult result = CalculatePrepared(*prepared, false, messages);
+    if (result.kind != CalculationResult::Kind::Value) {
+        return std::string(kCannotCalculateText);
+    }
+    return FormatResult(result.value, ".");
+}
+
+void TallixPipeline(benchmark::State& state, std::string_view typed) {
+    SilentMessages messages;
+    for (auto _ : state) {
+        std::string text = CalculateText(typed, messages);
+        benchmark::DoNotOptimize(text);
+    }
+    state.SetLabel(CalculateText(typed, messages));
+}
+
+// muparser keeps one parser; each iteration defines the expression anew
+// (SetExpr discards the previous bytecode) and evaluates it.
+void MuparserDefineAndEvaluate(benchmark::State& state, std::string_view expression) {
+    mu::Parser parser;
+    double x = 1.0;
+    parser.DefineVar("x", &x);
+    const std::string text(expression);
+    double value = 0.0;
+    for (auto _ : state) {
+        parser.SetExpr(text);
+        value = parser.Eval();
+        benchmark::DoNotOptimize(value);
+    }
+    state.SetLabel(std::to_string(value));
+}
+
+// (((...(1)...))) and 1+1+...+1, about `length` characters each.
+std::string NestedParentheses(std::size_t length) {
+    const std::size_t depth = (length - 1) / 2;
+    return std::string(depth, '(') + "1" + std::string(depth, ')');
+}
+
+std::string LongSum(std::size_t length) {
+    std::string sum = "1";
+    while (sum.size() + 2 <= length) {
+        sum += "+1";
+    }
+    return sum;
+}
+
+template <std::string (*Make)(std::size_t)> void TallixLongInput(benchmark::State& state) {
+    SilentMessages messages;
+    const std::string input = Make(static_cast<std::size_t>(state.range(0)));
+    for (auto _ : state) {
+        std::string text = CalculateText(input, messages);
+        benchmark::DoNotOptimize(text);
+    }
+    state.SetComplexityN(static_cast<benchmark::IterationCount>(input.size()));
+    state.SetLabel(CalculateText(input, messages));
+}
+
+void RegisterBenchmarks() {
+    for (const CorpusEntry& entry : kCorpus) {
+        const std::string name(entry.name);
+        benchmark::RegisterBenchmark((kTallixPrefix + name).c_str(), TallixPipeline, entry.tallix)
+            ->Unit(benchmark::kNanosecond);
+        benchmark::RegisterBenchmark((kMuparserPrefix + name).c_str(), MuparserDefineAndEvaluate,
+                                     entry.muparser)
+            ->Unit(benchmark::kNanosecond);
+    }
+    for (auto* long_input :
+         {benchmark::RegisterBenchmark((kLongPrefix + "NestedParentheses").c_str(),
+                                       TallixLongInput<NestedParentheses>),
+          benchmark::RegisterBenchmark((kLongPrefix + "Sum").c_str(), TallixLongInput<LongSum>)}) {
+        long_input->RangeMultiplier(4)
+            ->Range(2000, 32000)
+            ->Complexity(benchmark::oN)
+            ->Unit(benchmark::kMicrosecond);
+    }
+}
+
+} // namespace
+} // namespace tallix::bench
+
+int main(int argc, char** argv) {
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
+        return 1;
+    }
+    tallix::bench::RegisterBenchmarks();
+    tallix::bench::RatioReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    reporter.PrintSummary(std::cout);
+    benchmark::Shutdown();
+    return 0;
+}
