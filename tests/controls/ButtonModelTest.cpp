@@ -1,7 +1,6 @@
 #include "PropertyBag.h"
 #include "XPButton.h"
 
-#include <QMetaProperty>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -32,7 +31,6 @@ class ButtonModelTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void propertiesAreDeclaredInTheirOrder();
     void newInstanceTakesDisplayNameAndDefaults();
     void loadingOnlyCaptionGivesAllDefaults();
     void loadingMatchesLowerCaseKeys();
@@ -45,17 +43,6 @@ private slots:
     void unchangedValueStillNotifiesAndRepaints_data();
     void unchangedValueStillNotifiesAndRepaints();
 };
-
-void ButtonModelTest::propertiesAreDeclaredInTheirOrder() {
-    const QMetaObject& meta = XPButton::staticMetaObject;
-    QStringList declared;
-    for (int i = meta.propertyOffset(); i < meta.propertyCount(); ++i) {
-        declared << meta.property(i).name();
-    }
-    QCOMPARE(declared, (QStringList{"CaptionAlignment", "IconAlignment", "Caption", "ForeColor",
-                                    "ColorStyle", "FocusDottedRect", "Enabled", "FontType",
-                                    "IconMask", "Icon", "RoundedValue"}));
-}
 
 void ButtonModelTest::newInstanceTakesDisplayNameAndDefaults() {
     XPButton button;

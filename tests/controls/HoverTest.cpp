@@ -35,32 +35,25 @@ private slots:
     void overTheControl_data();
     void overTheControl();
     void disabledControlIgnoresThePointerUntilEnabled();
-    void designerNeverPolls();
     void pollIsStoppedWhileAHandlerRuns();
     void sharedProbeAsksOncePerMoment();
     void sharedProbeNeverServesAnOldAnswer();
 
 private:
-    XPButton* MakeButton(bool runMode);
     void PointAt(QPoint inButton) { QCursor::setPos(button_->mapToGlobal(inButton)); }
 
     std::unique_ptr<QWidget> window_;
     XPButton* button_ = nullptr;
 };
 
-XPButton* HoverTest::MakeButton(bool runMode) {
-    auto* button = new XPButton(window_.get(), runMode);
-    button->setGeometry(20, 20, 58, 22);
-    button->InitProperties();
-    button->setRoundedValue(10);
-    return button;
-}
-
 void HoverTest::init() {
     window_ = std::make_unique<QWidget>();
     window_->setGeometry(100, 100, 200, 100);
     QCursor::setPos(window_->mapToGlobal(QPoint(150, 90)));
-    button_ = MakeButton(true);
+    button_ = new XPButton(window_.get());
+    button_->setGeometry(20, 20, 58, 22);
+    button_->InitProperties(); // run mode: the poll starts
+    button_->setRoundedValue(10);
     window_->show();
     QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
 }
@@ -128,16 +121,6 @@ void HoverTest::disabledControlIgnoresThePointerUntilEnabled() {
     QCOMPARE(enters.count(), 0);
     button_->setEnabledFlag(true);
     QTRY_COMPARE(enters.count(), 1);
-}
-
-void HoverTest::designerNeverPolls() {
-    XPButton* designed = MakeButton(false);
-    designed->move(20, 50);
-    designed->show();
-    QSignalSpy enters(designed, &XPButton::MouseEnters);
-    QCursor::setPos(designed->mapToGlobal(QPoint(29, 11)));
-    QTest::qWait(150);
-    QCOMPARE(enters.count(), 0);
 }
 
 void HoverTest::pollIsStoppedWhileAHandlerRuns() {
