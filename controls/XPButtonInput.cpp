@@ -11,6 +11,8 @@
 #include <QMouseEvent>
 #include <QShortcutEvent>
 
+#include <string>
+
 namespace {
 
 constexpr qint16 KeySpace = 32;

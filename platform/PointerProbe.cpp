@@ -31,7 +31,8 @@ PointerProbe& ApplicationPointerProbe() {
     if (!shared) {
         // A child of the application, so it goes when the application does
         // and a later application object gets a fresh one.
-        shared = new SharedPointerProbe(direct, 5, QCoreApplication::instance());
+        shared = new SharedPointerProbe(direct, SharedPointerProbe::DefaultMaxAgeMs,
+                                        QCoreApplication::instance());
     }
     return *shared;
 }

@@ -36,7 +36,10 @@ public:
 // than maxAgeMs is never used, so a long handler does not see a stale one.
 class SharedPointerProbe final : public QObject, public PointerProbe {
 public:
-    explicit SharedPointerProbe(PointerProbe& source, int maxAgeMs = 5, QObject* parent = nullptr);
+    static constexpr int DefaultMaxAgeMs = 5;
+
+    explicit SharedPointerProbe(PointerProbe& source, int maxAgeMs = DefaultMaxAgeMs,
+                                QObject* parent = nullptr);
 
     PointerSample Sample() override;
 
