@@ -9,15 +9,16 @@
 namespace tallix::bench {
 
 // The console report, plus a summary at the end: for each corpus entry
-// Tallix's time next to muparser's and their ratio, the geometric mean of
-// those ratios, and the cost of the long inputs per thousand characters.
+// Tallix's time next to muparser's (with a fresh parser, and with one kept
+// parser) and their ratio, the geometric means of those ratios, and the
+// cost of the long inputs per thousand characters.
 class RatioReporter : public benchmark::ConsoleReporter {
 public:
     void ReportRuns(const std::vector<Run>& runs) override;
 
-    // Benchmarks named tallixPrefix + name and muparserPrefix + name are
-    // paired; those named longPrefix + ... carry their input length as the
-    // complexity argument.
+    // Benchmarks named kTallixPrefix + name are paired with both muparser
+    // variants of the same name; those named kLongPrefix + ... carry their
+    // input length as the complexity argument.
     void PrintSummary(std::ostream& out) const;
 
 private:
@@ -27,14 +28,15 @@ private:
         long long length = 0;
     };
     const Timing* Find(const std::string& name) const;
-    void PrintPairs(std::ostream& out) const;
+    void PrintPairs(std::ostream& out, const std::string& muparserPrefix, const char* title) const;
     void PrintLongInputs(std::ostream& out) const;
 
     std::vector<Timing> timings_; // in the order the benchmarks ran
 };
 
 inline const std::string kTallixPrefix = "Tallix/";
-inline const std::string kMuparserPrefix = "muparser/";
+inline const std::string kMuparserFreshPrefix = "muparserFresh/";
+inline const std::string kMuparserKeptPrefix = "muparserKept/";
 inline const std::string kLongPrefix = "TallixLong/";
 
 } // namespace tallix::bench
