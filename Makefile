@@ -17,7 +17,7 @@ JOBS          ?= $(shell nproc 2>/dev/null || echo 2)
 BUILD_PACKAGES := cmake make g++ pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev \
                   libbenchmark-dev libmuparser-dev fonts-liberation fonts-dejavu-core
 CHECK_PACKAGES := clang libclang-rt-14-dev clang-format
-GUI_BENCH_PACKAGES := xvfb xauth x11-utils speedcrunch
+GUI_BENCH_PACKAGES := xvfb xauth x11-utils xdotool speedcrunch
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 CMAKE_CONFIGURE = cmake -S . -B $(1) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) $(2) >/dev/null
