@@ -8,6 +8,10 @@
 
 class PropertyBag;
 
+namespace XPButtonLook {
+struct StyleLook;
+} // namespace XPButtonLook
+
 namespace tallix {
 class MessageService;
 class PointerProbe;
@@ -131,6 +135,13 @@ private:
     void DrawCaption(const QString& Text, int Alignment);
     void DrawIcon();
     void DrawFocusDots();
+    // DrawButton without its repaint request: what a paint notification runs.
+    void PaintSurface();
+    void DrawFaceAndBorder(quint32 top, quint32 bottom, quint32 border);
+    void DrawStateCues(const XPButtonLook::StyleLook& look);
+    void DrawDisabledLook();
+    // Tests set the state flags directly to paint every combination.
+    friend class XPButtonTestAccess;
 
     // Persisted properties.
     int captionAlignment_ = caCenter;

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QImage>
+
+// Helpers of the button control that work on its picture buffers.
+namespace ModXPButton {
+
+// Every pixel of Pic whose colour is OldColor becomes NewColor (both
+// 0x00BBGGRR), in place.
+void ReplaceColor(QImage& Pic, quint32 OldColor, quint32 NewColor);
+
+} // namespace ModXPButton
