@@ -27,7 +27,6 @@ private:
         double nanoseconds = 0.0; // CPU time per iteration: the machine may be shared
         long long length = 0;
     };
-    const Timing* Find(const std::string& name) const;
     void PrintPairs(std::ostream& out, const std::string& muparserPrefix, const char* title) const;
     void PrintLongInputs(std::ostream& out) const;
 

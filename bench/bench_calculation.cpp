@@ -104,17 +104,22 @@ template <std::string (*Make)(std::size_t)> void TallixLongInput(benchmark::Stat
     state.SetLabel(CalculateText(input, messages));
 }
 
+// Three short repetitions each; the summary keeps the fastest.
+void Repeated(benchmark::internal::Benchmark* benchmark) {
+    benchmark->Unit(benchmark::kNanosecond)->MinTime(0.1)->Repetitions(3);
+}
+
 void RegisterBenchmarks() {
     for (const CorpusEntry& entry : kCorpus) {
         const std::string name(entry.name);
         benchmark::RegisterBenchmark((kTallixPrefix + name).c_str(), TallixPipeline, entry.tallix)
-            ->Unit(benchmark::kNanosecond);
+            ->Apply(Repeated);
         benchmark::RegisterBenchmark((kMuparserFreshPrefix + name).c_str(), MuparserFresh,
                                      entry.muparser)
-            ->Unit(benchmark::kNanosecond);
+            ->Apply(Repeated);
         benchmark::RegisterBenchmark((kMuparserKeptPrefix + name).c_str(), MuparserKept,
                                      entry.muparser)
-            ->Unit(benchmark::kNanosecond);
+            ->Apply(Repeated);
     }
     for (auto* long_input :
          {benchmark::RegisterBenchmark((kLongPrefix + "NestedParentheses").c_str(),
