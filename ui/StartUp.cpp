@@ -1,6 +1,7 @@
 #include "StartUp.h"
 
 #include <QByteArray>
+#include <QFont>
 #include <QList>
 
 #include <cstdio>
@@ -56,6 +57,12 @@ QString MissingDisplayReason() {
         return QString();
     }
     return QStringLiteral("no display available (DISPLAY and WAYLAND_DISPLAY are not set)");
+}
+
+void InstallFontSubstitutes() {
+    QFont::insertSubstitution(QStringLiteral("Tahoma"), QStringLiteral("Liberation Sans"));
+    QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
+    QFont::insertSubstitution(QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans"));
 }
 
 std::unique_ptr<QApplication> StartApplication(int& argc, char** argv) {

@@ -18,4 +18,9 @@ QString MissingDisplayReason();
 // held back until it is known whether it started.
 std::unique_ptr<QApplication> StartApplication(int& argc, char** argv);
 
+// Where the layouts' Windows fonts are missing, uses the free fonts of the
+// same widths: Tahoma and Arial become Liberation Sans (DejaVu Sans, the
+// usual fallback, is far wider and crowds the captions), Verdana DejaVu Sans.
+void InstallFontSubstitutes();
+
 } // namespace tallix

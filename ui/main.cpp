@@ -26,6 +26,7 @@ int main(int argc, char* argv[]) {
     // The toolkit adopts the user's locale for the C library too; numbers in
     // expressions are always written with a point, whatever the region.
     std::setlocale(LC_NUMERIC, "C");
+    tallix::InstallFontSubstitutes();
     tallix::InstallCaretBlink(*app);
     QApplication::setWindowIcon(tallix::TallixIcon());
 
