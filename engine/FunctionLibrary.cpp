@@ -3,6 +3,7 @@
 #include "CheckedArithmetic.h"
 #include "FunctionNames.h"
 
+#include <array>
 #include <cmath>
 #include <cstdint>
 #include <iterator>
@@ -256,17 +257,35 @@ constexpr bool FollowsFunctionNames() {
 }
 static_assert(FollowsFunctionNames(), "the library must list kFunctionNames in their order");
 
+// A name of up to seven characters packed with its length into one integer,
+// so that looking a token up costs thirty integer comparisons.
+constexpr std::uint64_t NameKey(std::string_view name) {
+    std::uint64_t key = name.size();
+    for (std::size_t i = 0; i < name.size(); ++i) {
+        key |= std::uint64_t{static_cast<unsigned char>(name[i])} << (8 * (i + 1));
+    }
+    return key;
+}
+static_assert(kLongestFunctionName <= 7, "a name key holds at most seven characters");
+
+constexpr auto kNameKeys = [] {
+    std::array<std::uint64_t, std::size(kLibrary)> keys{};
+    for (std::size_t i = 0; i < keys.size(); ++i) {
+        keys[i] = NameKey(kLibrary[i].name);
+    }
+    return keys;
+}();
+
 } // namespace
 
 const LibraryFunction* FindFunction(std::string_view sToken) noexcept {
-    if (sToken.empty()) {
+    if (sToken.size() > kLongestFunctionName) {
         return nullptr;
     }
-    // Comparing the first letter inline skips the full comparison for all
-    // but a few names.
-    for (const LibraryFunction& function : kLibrary) {
-        if (function.name.front() == sToken.front() && function.name == sToken) {
-            return &function;
+    const std::uint64_t key = NameKey(sToken);
+    for (std::size_t i = 0; i < kNameKeys.size(); ++i) {
+        if (kNameKeys[i] == key) {
+            return &kLibrary[i];
         }
     }
     return nullptr;

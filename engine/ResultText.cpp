@@ -4,7 +4,9 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
+#include <optional>
 #include <string>
 
 namespace tallix {
@@ -21,9 +23,9 @@ struct Rounded {
     int exponent = 0;
 };
 
-// Rounds to nearest from the exact value of the float. The decimal exponent
-// is that of the rounded value, so 9.9999995e-5 rounds to 1e-4, exponent -4.
-Rounded RoundToSevenDigits(float value) {
+// Rounds to nearest from the exact value of the float, by the standard
+// library's exact decimal conversion.
+Rounded RoundExactly(float value) {
     // "-d.dddddde-XX" and the longest exponent of a double fit easily.
     std::array<char, 32> text{};
     const auto written =
@@ -42,6 +44,63 @@ Rounded RoundToSevenDigits(float value) {
     p += *p == '+' ? 1 : 0; // from_chars reads a "-" but not a "+"
     std::from_chars(p, written.ptr, rounded.exponent);
     return rounded;
+}
+
+// Powers of ten from 1e-33 to 1e52, enough to scale any single to seven
+// integer digits; long double makes each the correctly rounded double (or
+// within an ulp of it).
+constexpr int kLowestPower = -33;
+constexpr auto kPowersOfTen = [] {
+    std::array<double, 86> powers{};
+    long double up = 1.0L;
+    for (int k = 0; k <= 52; ++k, up *= 10.0L) {
+        powers[k - kLowestPower] = static_cast<double>(up);
+        if (k <= -kLowestPower) {
+            powers[-k - kLowestPower] = static_cast<double>(1.0L / up);
+        }
+    }
+    return powers;
+}();
+
+double PowerOfTen(int k) {
+    return kPowersOfTen[k - kLowestPower];
+}
+
+// The quick way, in double arithmetic: scale the value to seven integer
+// digits and round. The scaled value is within about 1e-8 of the exact one,
+// so it decides the rounding unless its fraction lies near one half or it
+// lies near a decade boundary (where the exponent could carry); those rare
+// values are left to RoundExactly.
+std::optional<Rounded> RoundQuickly(float value) {
+    const double magnitude = std::fabs(static_cast<double>(value));
+    // floor(log10(magnitude)), give or take one: 78913 / 2^18 is just below log10(2).
+    int exponent = (std::ilogb(magnitude) * 78913) >> 18;
+    double scaled = magnitude * PowerOfTen(kSignificantDigits - 1 - exponent);
+    exponent += scaled >= 1e7 ? 1 : (scaled < 1e6 ? -1 : 0);
+    scaled = magnitude * PowerOfTen(kSignificantDigits - 1 - exponent);
+    const double whole = std::floor(scaled);
+    const double fraction = scaled - whole;
+    if (whole < 1e6 + 1 || whole >= 1e7 - 1 || std::fabs(fraction - 0.5) < 1e-6) {
+        return std::nullopt;
+    }
+    auto digits = static_cast<std::uint32_t>(whole) + (fraction > 0.5 ? 1u : 0u);
+    Rounded rounded;
+    rounded.negative = value < 0.0f;
+    rounded.exponent = exponent;
+    for (int i = kSignificantDigits - 1; i >= 0; --i, digits /= 10) {
+        rounded.digits[i] = static_cast<char>('0' + digits % 10);
+        if (rounded.count == 0 && digits % 10 != 0) {
+            rounded.count = i + 1;
+        }
+    }
+    return rounded;
+}
+
+Rounded RoundToSevenDigits(float value) {
+    if (const std::optional<Rounded> quick = RoundQuickly(value)) {
+        return *quick;
+    }
+    return RoundExactly(value);
 }
 
 char* CopyDigits(char* out, const Rounded& r, int from, int to) {

@@ -2,8 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <bit>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
+#include <cstdio>
 #include <limits>
 #include <ostream>
 #include <string>
@@ -79,6 +83,24 @@ TEST(ResultText, NonFiniteValuesAreWrittenWithoutFault) {
     EXPECT_EQ(FormatResult(std::numeric_limits<float>::infinity(), "."), "inf");
     EXPECT_EQ(FormatResult(-std::numeric_limits<float>::infinity(), "."), "-inf");
     EXPECT_EQ(FormatResult(std::numeric_limits<float>::quiet_NaN(), "."), "nan");
+}
+
+// The rule is C's "%.7g" with a capital E: seven significant digits rounded
+// from the exact value, plain for decimal exponents -4 to 6, trailing zeros
+// dropped, two exponent digits at least. A sweep over the whole single range,
+// both signs, checks the quick rounding against it.
+TEST(ResultText, AgreesWithSevenDigitPrintfAcrossTheSingleRange) {
+    int mismatches = 0;
+    for (std::uint32_t bits = 1; bits < 0x7f800000u && mismatches < 10; bits += 9973) {
+        const float value = std::bit_cast<float>(bits | (bits % 2 == 0 ? 0x80000000u : 0u));
+        char expected[32];
+        std::snprintf(expected, sizeof expected, "%.7g", static_cast<double>(value));
+        std::string reference = expected;
+        std::replace(reference.begin(), reference.end(), 'e', 'E');
+        const std::string text = FormatResult(value, ".");
+        mismatches += text == reference ? 0 : 1;
+        EXPECT_EQ(text, reference) << std::hexfloat << value;
+    }
 }
 
 // Every plain text reads back within half a unit of its seventh digit.
