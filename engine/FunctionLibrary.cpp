@@ -108,8 +108,11 @@ FunctionOutcome Acos(double x) {
     if (d < 0.0) {
         return NoRealValue();
     }
+    if (d == 0.0 && x > 0.0) {
+        return std::int16_t{0};
+    }
     if (d == 0.0) {
-        return x < 0.0 ? TaggedValue(kPi) : TaggedValue(std::int16_t{0});
+        return kPi;
     }
     return std::atan(-x / std::sqrt(d)) + 2.0 * std::atan(1.0);
 }
