@@ -19,6 +19,9 @@ BUILD_PACKAGES := cmake make g++ pkg-config qt6-base-dev libgl-dev libgtest-dev 
 CHECK_PACKAGES := clang libclang-rt-14-dev clang-format
 GUI_BENCH_PACKAGES := xvfb xauth x11-utils xdotool speedcrunch
 
+# A comma inside $(call ...) arguments would split them; flags spell it $(comma).
+comma := ,
+
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 CMAKE_CONFIGURE = cmake -S . -B $(1) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) $(2) >/dev/null
 
@@ -66,7 +69,7 @@ test: build
 # Every test again, built with AddressSanitizer and UndefinedBehaviorSanitizer.
 check-sanitize: deps-check
 	$(call CMAKE_CONFIGURE,$(SANITIZE_DIR),-DTALLIX_BUILD_BENCH=OFF \
-	  "-DCMAKE_CXX_FLAGS=-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer")
+	  "-DCMAKE_CXX_FLAGS=-fsanitize=address$(comma)undefined -fno-sanitize-recover=all -fno-omit-frame-pointer")
 	cmake --build $(SANITIZE_DIR) -j $(JOBS)
 	cd $(SANITIZE_DIR) && ASAN_OPTIONS=detect_leaks=1 \
 	  LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0 \
@@ -76,7 +79,7 @@ check-sanitize: deps-check
 fuzz: deps-check
 	$(call CMAKE_CONFIGURE,$(FUZZ_DIR),-DCMAKE_CXX_COMPILER=clang++ -DTALLIX_BUILD_FUZZ=ON \
 	  -DTALLIX_BUILD_GUI=OFF -DTALLIX_BUILD_BENCH=OFF \
-	  "-DCMAKE_CXX_FLAGS=-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=all")
+	  "-DCMAKE_CXX_FLAGS=-fsanitize=fuzzer-no-link$(comma)address$(comma)undefined -fno-sanitize-recover=all")
 	cmake --build $(FUZZ_DIR) -j $(JOBS) --target fuzz_calculation
 	rm -rf $(FUZZ_DIR)/corpus && mkdir -p $(FUZZ_DIR)/corpus $(FUZZ_DIR)/artifacts
 	$(FUZZ_DIR)/bin/fuzz_calculation $(FUZZ_DIR)/corpus fuzz/corpus \
