@@ -1,5 +1,7 @@
 #pragma once
 
+#include "MessageService.h"
+
 #include <QString>
 
 #include <stdexcept>
@@ -28,5 +30,11 @@ private:
     QString control_;
     QString problem_;
 };
+
+// Tells the user in a stop box titled "Tallix"; the text names the file,
+// the control and the fault.
+inline void ShowLayoutError(const LayoutError& error, MessageService& messages) {
+    messages.ShowMessage(error.what(), "Tallix", MessageIcon::Stop);
+}
 
 } // namespace tallix

@@ -108,8 +108,14 @@ void frmMain::Help() {
     ShowHelp(services_.desktop);
 }
 
+// The About box reads its layout each time it opens; a broken one is
+// reported and the main window carries on.
 void frmMain::About() {
-    services_.showAbout(services_.desktop, this);
+    try {
+        services_.showAbout(services_.desktop, this);
+    } catch (const LayoutError& error) {
+        ShowLayoutError(error, services_.messages);
+    }
 }
 
 } // namespace tallix

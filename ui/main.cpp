@@ -15,7 +15,7 @@ namespace {
 // and control, on standard error and in a box, and give up.
 int ReportLayoutError(const tallix::LayoutError& error, tallix::MessageService& messages) {
     std::fprintf(stderr, "tallix: %s\n", error.what());
-    messages.ShowMessage(error.what(), "Tallix", tallix::MessageIcon::Stop);
+    tallix::ShowLayoutError(error, messages);
     return 1;
 }
 

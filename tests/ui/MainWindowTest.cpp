@@ -1,6 +1,7 @@
 #include "Calculation.h"
 #include "FunctionNames.h"
 #include "HelpCommand.h"
+#include "LayoutError.h"
 #include "MainWindowHarness.h"
 
 #include <QSet>
@@ -251,6 +252,17 @@ private slots:
         harness.window->List1().clearSelection();
         harness.Click("XPButton27");
         QVERIFY(harness.window->Text1().Text().isEmpty());
+    }
+
+    void brokenAboutLayoutIsReportedAndTheWindowGoesOn() {
+        MainWindowHarness harness(QLocale(), [](tallix::DesktopService&, QWidget*) {
+            throw tallix::LayoutError("frmF2.json", "cmdOK", "is missing from the layout");
+        });
+        harness.Click("XPButton31");
+        QCOMPARE(harness.Boxes(),
+                 QStringList{"Tallix|0|frmF2.json: control cmdOK: is missing from the layout"});
+        harness.Type("1+2");
+        QCOMPARE(harness.window->Text1().Text(), QString("3"));
     }
 
     void helpAndAboutLeadOutOfTheWindow() {
