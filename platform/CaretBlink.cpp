@@ -36,8 +36,11 @@ CaretBlink::CaretBlink(QCoreApplication& app, std::chrono::milliseconds idleTime
     app.installEventFilter(this);
 }
 
+// The application's own destruction needs no restoring, and by then the
+// style hints may already be gone.
 CaretBlink::~CaretBlink() {
-    SetBlinking(true);
+    if (!QCoreApplication::closingDown())
+        SetBlinking(true);
 }
 
 bool CaretBlink::eventFilter(QObject* watched, QEvent* event) {

@@ -26,7 +26,7 @@ public:
     // Watches every input event of the application; the idle time starts now.
     explicit CaretBlink(QCoreApplication& app,
                         std::chrono::milliseconds idleTime = DefaultIdleTime);
-    // Leaves the caret blinking as it found it.
+    // Leaves the caret blinking as it found it, unless the application is closing.
     ~CaretBlink() override;
 
     bool IsBlinking() const { return blinking_; }

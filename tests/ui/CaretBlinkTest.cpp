@@ -64,6 +64,7 @@ private slots:
     void steadyInputKeepsItBlinking();
     void lineEditFollowsTheSwitchAtRunTime();
     void destroyingRestoresTheBlink();
+    void installedForTheLifeOfTheApplication();
 
 private:
     void StopBlinking(CaretBlink& blink);
@@ -152,6 +153,15 @@ void CaretBlinkTest::destroyingRestoresTheBlink() {
         StopBlinking(blink);
     }
     QCOMPARE(FlashTime(), desktopFlashTime_);
+}
+
+// Runs last: the watcher stays until the application object goes, which the
+// end of the test program exercises.
+void CaretBlinkTest::installedForTheLifeOfTheApplication() {
+    tallix::InstallCaretBlink(*qApp);
+    auto* blink = qApp->findChild<CaretBlink*>();
+    QVERIFY(blink != nullptr);
+    QVERIFY(blink->IsBlinking());
 }
 
 QTEST_MAIN(CaretBlinkTest)
