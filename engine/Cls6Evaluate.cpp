@@ -7,8 +7,12 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <limits>
+#include <string>
 #include <string_view>
+#include <type_traits>
+#include <utility>
 #include <variant>
 
 namespace tallix {
