@@ -6,7 +6,6 @@
 #include "WindowIcon.h"
 #include "frmMain.h"
 
-#include <clocale>
 #include <cstdio>
 
 namespace {
@@ -23,9 +22,6 @@ int ReportLayoutError(const tallix::LayoutError& error, tallix::MessageService& 
 
 int main(int argc, char* argv[]) {
     const std::unique_ptr<QApplication> app = tallix::StartApplication(argc, argv);
-    // The toolkit adopts the user's locale for the C library too; numbers in
-    // expressions are always written with a point, whatever the region.
-    std::setlocale(LC_NUMERIC, "C");
     tallix::InstallFontSubstitutes();
     tallix::InstallCaretBlink(*app);
     QApplication::setWindowIcon(tallix::TallixIcon());

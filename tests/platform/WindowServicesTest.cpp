@@ -158,17 +158,6 @@ private slots:
         QCOMPARE(returnPressed.count(), 1);
     }
 
-    void discardingOneCharacterKeepsTheOthers() {
-        EditBox box;
-        QObject::connect(&box, &EditBox::KeyPress, &box, [](int& KeyAscii) {
-            if (KeyAscii == '=') {
-                KeyAscii = 0;
-            }
-        });
-        QTest::keyClicks(&box, "2=2");
-        QCOMPARE(box.Text(), QString("22"));
-    }
-
     void twipsBecomePixelsAtTheLogicalDpi_data() {
         QTest::addColumn<double>("dpi");
         QTest::addColumn<QRect>("twips");

@@ -144,12 +144,8 @@ private slots:
         QTest::addColumn<QString>("problem");
         QTest::newRow("not JSON") << QByteArray("{\"form\": ") << ""
                                   << "not valid JSON";
-        QTest::newRow("not an object") << QByteArray("[]") << ""
-                                       << "one JSON object";
         QTest::newRow("no controls") << Replace("\"controls\"", "\"widgets\"") << ""
                                      << "\"controls\" is missing";
-        QTest::newRow("unknown border") << Replace("fixedSingle", "sizable") << ""
-                                        << "unknown border \"sizable\"";
         QTest::newRow("misspelt setting")
             << Replace("\"caption\": \"Expression\"", "\"captoin\": \"\"") << "Label1"
             << "unknown setting \"captoin\"";
@@ -158,8 +154,6 @@ private slots:
             << "unknown kind \"slider\"";
         QTest::newRow("no position") << Replace("\"left\": 0,", "") << "Label1"
                                      << "\"left\" is missing";
-        QTest::newRow("fractional twips") << Replace("\"top\": 0", "\"top\": 0.5") << "Label1"
-                                          << "whole number";
         QTest::newRow("negative size") << Replace("\"width\": 600", "\"width\": -600") << "Label1"
                                        << "must not be negative";
         QTest::newRow("no name") << Replace("\"name\": \"Label1\",", "") << "number 1"
