@@ -5,7 +5,8 @@
 namespace ModXPButton {
 
 void ReplaceColor(QImage& Pic, quint32 OldColor, quint32 NewColor) {
-    // Picture buffers are measured in their own pixels, whatever ratio they carry.
+    // Logical pixels, as GetPixel and SetPixel address them (the picture's own
+    // pixels unless it carries a device pixel ratio).
     const QSize size = Pic.deviceIndependentSize().toSize();
     for (int x = 0; x < size.width(); ++x) {
         for (int y = 0; y < size.height(); ++y) {

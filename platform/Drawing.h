@@ -55,7 +55,7 @@ void DrawRoundRect(QImage& image, int left, int top, int right, int bottom, int 
 
 // The area of the same rounded rectangle, right and bottom edges excluded:
 // a pixel belongs to it when its centre lies inside the rounded shape, so
-// the corner pixel of any corner rounded by an ellipse of 3 or more is out.
+// the corner pixel of any corner rounded by an ellipse of 4 or more is out.
 QRegion RoundRectRegion(int left, int top, int right, int bottom, int ellipseWidth,
                         int ellipseHeight);
 

@@ -53,19 +53,6 @@ private slots:
         QCOMPARE(Painted(image), Rectangle(QRect(QPoint(1, 2), QPoint(5, 8))));
         QCOMPARE(GetPixel(image, {5, 8}), quint32(0xEAF4F5));
     }
-
-    void verticalFaceRunsFromTheStartColourToNextToTheEndColour() {
-        QImage image = Canvas(81, 33);
-        clsGradient gradient;
-        gradient.DefineRect(0, 0, 81, 33);
-        const qint32 vertical = 1;
-        gradient.DrawGradient(image, vertical, 0xFBFCFC, 0xEAF0F0);
-        QCOMPARE(GetPixel(image, {40, 0}), quint32(0xFBFCFC));
-        const quint32 bottom = GetPixel(image, {40, 32});
-        // One step of 33 from the end colour is less than one unit per channel.
-        QVERIFY(ChannelsWithin(bottom, 0xEAF0F0, 1));
-        QCOMPARE(GetPixel(image, {80, 32}), bottom);
-    }
 };
 
 QTEST_MAIN(GradientTest)

@@ -181,21 +181,6 @@ private slots:
         QVERIFY(RoundRectRegion(0, 0, 0, 22, 5, 5).isEmpty());
     }
 
-    void outlineLiesOnTheEdgeOfTheRegionOfTheSameRectangle() {
-        constexpr int W = 30;
-        constexpr int H = 17;
-        QImage image = Canvas(W, H);
-        DrawRoundRect(image, 0, 0, W, H, 9, 9, ToRgb(0));
-        const QRegion region = RoundRectRegion(0, 0, W, H, 9, 9);
-        for (const auto& [x, y] : Painted(image)) {
-            QVERIFY(region.contains(QPoint(x, y)));
-            const bool onEdge =
-                !region.contains(QPoint(x - 1, y)) || !region.contains(QPoint(x + 1, y)) ||
-                !region.contains(QPoint(x, y - 1)) || !region.contains(QPoint(x, y + 1));
-            QVERIFY(onEdge);
-        }
-    }
-
     void bitBltCombinesEachChannel_data() {
         QTest::addColumn<int>("op");
         QTest::addColumn<quint32>("expected");
