@@ -37,7 +37,7 @@ namespace tallix {
 // properties are the "properties" object, the control's property bag with
 // the container's "_extentx" and "_extenty" (hundredths of a millimetre).
 // Colours are "#rrggbb" or a system colour by name ("highlight",
-// "highlightedText", "window", "windowText", "buttonFace", "grayText").
+// "highlightedText", "window", "windowText", "buttonFace").
 // Fonts: "name" and "size" (points), optional "bold", "italic", "underline".
 // Unknown keys are errors, so a misspelt setting is never silently ignored.
 enum class ControlKind { Label, OptionButton, TextBox, ListBox, Line, Custom };

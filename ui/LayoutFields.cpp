@@ -23,7 +23,6 @@ constexpr std::array<std::pair<const char*, QPalette::ColorRole>, 6> kSystemColo
      {"buttonFace", QPalette::Button},
      {"highlight", QPalette::Highlight},
      {"highlightedText", QPalette::HighlightedText},
-     {"grayText", QPalette::PlaceholderText},
      }
 };
 
@@ -78,10 +77,6 @@ int LayoutFields::Int(const QString& key) {
 bool LayoutFields::Present(const QString& key) {
     known_.insert(key);
     return object_.contains(key);
-}
-
-std::optional<int> LayoutFields::OptionalInt(const QString& key) {
-    return Present(key) ? std::optional<int>(Int(key)) : std::nullopt;
 }
 
 QString LayoutFields::String(const QString& key) {

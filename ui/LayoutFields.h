@@ -21,7 +21,6 @@ public:
         : object_(object), file_(file), control_(control) {}
 
     int Int(const QString& key);
-    std::optional<int> OptionalInt(const QString& key);
     QString String(const QString& key);
     QString OptionalString(const QString& key);
     bool Bool(const QString& key, bool fallback);
