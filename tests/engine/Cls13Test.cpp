@@ -65,6 +65,38 @@ TEST(Cls13, PeekLeavesTheStackAsItWas) {
     EXPECT_EQ(stack.StackSize(), 2);
 }
 
+TEST(Cls13, TopIsTheValueThatPopReturnsNext) {
+    Cls13 stack;
+    ExpectEngineError([&] { stack.Top(); }, -2147220492,
+                      "GetPopValue method invoked on empty stack");
+    stack.Push(std::string("("));
+    stack.Push(std::string("SIN"));
+    EXPECT_EQ(std::get<std::string>(stack.Top()), "SIN");
+    EXPECT_EQ(stack.StackSize(), 2);
+    EXPECT_EQ(std::get<std::string>(stack.Pop()), "SIN");
+    EXPECT_EQ(std::get<std::string>(stack.Top()), "(");
+}
+
+// Texts long enough to live outside the string object itself, pushed past
+// the depth at which the stack moves to larger storage and back down.
+TEST(Cls13, DeepStackKeepsEveryTextInOrder) {
+    Cls13 stack;
+    const auto text = [](int i) {
+        return "a text longer than a short string " + std::to_string(i);
+    };
+    for (int round = 0; round < 2; ++round) {
+        for (int i = 0; i < 45; ++i) {
+            stack.Push(text(i));
+        }
+        EXPECT_EQ(stack.Capacity(), 50);
+        for (int i = 44; i >= 0; --i) {
+            ASSERT_EQ(std::get<std::string>(stack.Pop()), text(i));
+        }
+        stack.Push(1.0); // a number in a slot that held a text
+        EXPECT_EQ(std::get<double>(stack.Pop()), 1.0);
+    }
+}
+
 TEST(Cls13, ValuesComeBackWithTheirKindAndAreCopies) {
     Cls13 stack;
     std::string text = "SIN";
