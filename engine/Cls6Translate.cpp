@@ -13,9 +13,8 @@
 
 #include "Cls13.h"
 #include "Cls6.h"
-#include "FunctionNames.h"
+#include "FunctionLibrary.h"
 
-#include <optional>
 #include <string>
 #include <utility>
 
@@ -85,19 +84,6 @@ bool EqualsIgnoringCase(std::string_view name, std::string_view upper) {
     return true;
 }
 
-// The function name that the name spells in any letter case, if any.
-std::optional<std::string_view> FindFunction(std::string_view name) {
-    if (name.size() > kLongestFunctionName) {
-        return std::nullopt;
-    }
-    for (std::string_view function : kFunctionNames) {
-        if (EqualsIgnoringCase(name, function)) {
-            return function;
-        }
-    }
-    return std::nullopt;
-}
-
 } // namespace
 
 // One call of InfixToPostfix: scans the text once, left to right, writing
@@ -106,7 +92,9 @@ std::optional<std::string_view> FindFunction(std::string_view name) {
 class Cls6::Translation {
 public:
     Translation(std::string_view text, std::string& output) : text_(text), output_(output) {
-        output_.reserve(output_.size() + 2 * text_.size() + 16);
+        // Postfix text is about as long as the infix text plus a space per
+        // token; a short one then stays inside the string, unallocated.
+        output_.reserve(output_.size() + text_.size() + text_.size() / 2);
     }
 
     bool Run() {
@@ -147,7 +135,7 @@ private:
             ++p; // spaces, tabs and other control characters separate tokens
             return true;
         }
-        if (!IsNameChar(text_.substr(p, 1))) {
+        if (!IsNameChar({&text_[p], 1})) {
             return Fail(kUnexpectedCharacter);
         }
         return Name(p);
@@ -176,9 +164,10 @@ private:
         if (openCount_ == 0) {
             return Fail(kUnmatchedClose);
         }
-        for (std::string token = PopToken(); token != kOpen; token = PopToken()) {
-            Write(token);
+        while (TopToken() != kOpen) {
+            WriteTop();
         }
+        stack_.Pop(); // the "(" itself is dropped
         --openCount_;
         SetErrorPos(p + 1);
         return true;
@@ -209,9 +198,8 @@ private:
     void BinaryOperator(char c) {
         const std::string_view op(&c, 1);
         const std::int32_t precedence = GetPrecedence(op);
-        while (stack_.StackSize() > 0 &&
-               GetPrecedence(std::get<std::string>(stack_.GetPopValue())) >= precedence) {
-            Write(PopToken());
+        while (stack_.StackSize() > 0 && GetPrecedence(TopToken()) >= precedence) {
+            WriteTop();
         }
         stack_.Push(std::string(op));
         const bool weak = c == '+' || c == '-';
@@ -221,7 +209,7 @@ private:
     // name = ("_" | letter) { "_" | letter }: a function, PI or X, any case.
     bool Name(std::size_t& p) {
         const std::size_t start = p;
-        while (p < text_.size() && IsNameChar(text_.substr(p, 1))) {
+        while (p < text_.size() && IsNameChar({&text_[p], 1})) {
             ++p;
         }
         const std::string_view name = text_.substr(start, p - start);
@@ -229,8 +217,8 @@ private:
         if (state_ == TokenState::AfterOperand) {
             return Fail(kOperatorExpected);
         }
-        if (const auto function = FindFunction(name)) {
-            stack_.Push(std::string(*function));
+        if (const LibraryFunction* function = FindFunctionIgnoringCase(name)) {
+            stack_.Push(std::string(function->name));
             state_ = TokenState::AfterFunction;
         } else if (EqualsIgnoringCase(name, "PI")) {
             WriteOperand(kPiText);
@@ -279,12 +267,18 @@ private:
             return Fail(kCloseExpected);
         }
         while (stack_.StackSize() > 0) {
-            Write(PopToken());
+            WriteTop();
         }
         return true;
     }
 
-    std::string PopToken() { return std::get<std::string>(stack_.Pop()); }
+    // The operator stack holds texts only.
+    const std::string& TopToken() const { return std::get<std::string>(stack_.Top()); }
+
+    void WriteTop() {
+        Write(TopToken());
+        stack_.Pop();
+    }
 
     void Write(std::string_view token) {
         output_.append(token);
@@ -325,24 +319,24 @@ std::int32_t Cls6::InfixToPostfix(const std::string& sExpression, std::string& s
 }
 
 std::int32_t Cls6::GetPrecedence(std::string_view sToken) {
-    if (sToken == "+" || sToken == "-") {
-        return 1;
-    }
-    if (sToken == "*" || sToken == "/") {
-        return 2;
+    if (sToken.size() == 1) {
+        switch (sToken.front()) {
+        case '+':
+        case '-':
+            return 1;
+        case '*':
+        case '/':
+            return 2;
+        case '^':
+            return 4;
+        default:
+            return 0;
+        }
     }
     if (sToken == kUnaryMinus) {
         return 3;
     }
-    if (sToken == "^") {
-        return 4;
-    }
-    for (std::string_view function : kFunctionNames) {
-        if (sToken == function) {
-            return 5;
-        }
-    }
-    return 0;
+    return FindFunction(sToken) != nullptr ? 5 : 0;
 }
 
 bool Cls6::IsNameChar(std::string_view sText) {

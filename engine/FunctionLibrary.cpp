@@ -260,38 +260,77 @@ constexpr bool FollowsFunctionNames() {
 }
 static_assert(FollowsFunctionNames(), "the library must list kFunctionNames in their order");
 
-// A name of up to seven characters packed with its length into one integer,
-// so that looking a token up costs thirty integer comparisons.
-constexpr std::uint64_t NameKey(std::string_view name) {
+// A name of up to seven characters packed with its length into one integer:
+// equal keys mean equal names. Each character goes through `map` first.
+template <typename Map> constexpr std::uint64_t NameKey(std::string_view name, Map map) {
     std::uint64_t key = name.size();
     for (std::size_t i = 0; i < name.size(); ++i) {
-        key |= std::uint64_t{static_cast<unsigned char>(name[i])} << (8 * (i + 1));
+        key |= std::uint64_t{static_cast<unsigned char>(map(name[i]))} << (8 * (i + 1));
     }
     return key;
 }
 static_assert(kLongestFunctionName <= 7, "a name key holds at most seven characters");
 
-constexpr auto kNameKeys = [] {
-    std::array<std::uint64_t, std::size(kLibrary)> keys{};
-    for (std::size_t i = 0; i < keys.size(); ++i) {
-        keys[i] = NameKey(kLibrary[i].name);
+constexpr char AsIs(char c) {
+    return c;
+}
+
+constexpr char ToUpper(char c) {
+    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+}
+
+// The names sit in a 64-slot table at the top six bits of key times an odd
+// multiplier, found by trying odd numbers until every name had a slot of its
+// own (checked below), so a look-up costs one multiplication and one
+// comparison whatever the token.
+constexpr std::uint64_t kSlotMultiplier = 0x9b6e4823dd720b15;
+constexpr int kSlotBits = 6;
+
+constexpr std::size_t SlotOf(std::uint64_t key) {
+    return static_cast<std::size_t>((key * kSlotMultiplier) >> (64 - kSlotBits));
+}
+
+// No name has this key: its length byte would be 255.
+constexpr std::uint64_t kNoName = ~std::uint64_t{0};
+
+struct NameSlots {
+    std::array<std::uint64_t, std::size_t{1} << kSlotBits> key{};  // kNoName in an empty slot
+    std::array<std::uint8_t, std::size_t{1} << kSlotBits> index{}; // into kLibrary
+    bool eachNameAlone = true;
+};
+
+constexpr NameSlots kNameSlots = [] {
+    NameSlots slots;
+    slots.key.fill(kNoName);
+    for (std::size_t i = 0; i < std::size(kLibrary); ++i) {
+        const std::uint64_t key = NameKey(kLibrary[i].name, AsIs);
+        const std::size_t slot = SlotOf(key);
+        slots.eachNameAlone = slots.eachNameAlone && slots.key[slot] == kNoName;
+        slots.key[slot] = key;
+        slots.index[slot] = static_cast<std::uint8_t>(i);
     }
-    return keys;
+    return slots;
 }();
+static_assert(kNameSlots.eachNameAlone,
+              "two function names share a slot: choose another multiplier");
+
+template <typename Map> const LibraryFunction* FindByKey(std::string_view name, Map map) noexcept {
+    if (name.size() > kLongestFunctionName) {
+        return nullptr;
+    }
+    const std::uint64_t key = NameKey(name, map);
+    const std::size_t slot = SlotOf(key);
+    return kNameSlots.key[slot] == key ? &kLibrary[kNameSlots.index[slot]] : nullptr;
+}
 
 } // namespace
 
 const LibraryFunction* FindFunction(std::string_view sToken) noexcept {
-    if (sToken.size() > kLongestFunctionName) {
-        return nullptr;
-    }
-    const std::uint64_t key = NameKey(sToken);
-    for (std::size_t i = 0; i < kNameKeys.size(); ++i) {
-        if (kNameKeys[i] == key) {
-            return &kLibrary[i];
-        }
-    }
-    return nullptr;
+    return FindByKey(sToken, AsIs);
+}
+
+const LibraryFunction* FindFunctionIgnoringCase(std::string_view name) noexcept {
+    return FindByKey(name, ToUpper);
 }
 
 FunctionOutcome ApplyFunction(const LibraryFunction& function, double x, bool bolDegree) {

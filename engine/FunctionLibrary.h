@@ -22,6 +22,8 @@ struct LibraryFunction {
 
 // The function whose name equals sToken exactly (case-sensitive), or null.
 const LibraryFunction* FindFunction(std::string_view sToken) noexcept;
+// The function whose name the text spells in any letter case, or null.
+const LibraryFunction* FindFunctionIgnoringCase(std::string_view name) noexcept;
 
 // Applies a function to x. In degree mode (bolDegree true) the argument of
 // SIN, COS, TAN, SEC, CSEC and CTAN becomes x * 3.1415926 / 180 first.

@@ -182,6 +182,25 @@ TEST(FunctionLibrary, FindsEveryNameExactlyAndNothingElse) {
     }
 }
 
+TEST(FunctionLibrary, FindsEveryNameInAnyLetterCaseAndNothingElse) {
+    for (std::string_view name : kFunctionNames) {
+        std::string lower(name);
+        std::string mixed(name);
+        for (std::size_t i = 0; i < name.size(); ++i) {
+            lower[i] = static_cast<char>(lower[i] - 'A' + 'a');
+            mixed[i] = i % 2 == 0 ? lower[i] : mixed[i];
+        }
+        for (const std::string& spelling : {lower, mixed}) {
+            const LibraryFunction* function = FindFunctionIgnoringCase(spelling);
+            ASSERT_NE(function, nullptr) << spelling;
+            EXPECT_EQ(function->name, name);
+        }
+    }
+    for (std::string_view other : {"si", "sinhx", "acsechx", "", "pi", "x", "s_n", "sin_"}) {
+        EXPECT_EQ(FindFunctionIgnoringCase(other), nullptr) << other;
+    }
+}
+
 TEST(FunctionLibrary, OnlyDirectTrigonometryTakesAnAngle) {
     for (std::string_view name : kFunctionNames) {
         const bool direct = name == "SIN" || name == "COS" || name == "TAN" || name == "SEC" ||
