@@ -3,21 +3,8 @@
 #include "EngineError.h"
 
 #include <iterator>
-#include <utility>
 
 namespace tallix {
-
-void Cls13::Push(TaggedValue Value) {
-    ++count_;
-    if (count_ > capacity_) {
-        capacity_ += kCapacityStep;
-    }
-    if (count_ <= kCapacityStep && heap_.empty()) {
-        inline_[count_ - 1] = std::move(Value);
-    } else {
-        PushBeyondInline(std::move(Value));
-    }
-}
 
 // Once the heap holds the stack it keeps every slot ever used, so slots
 // below its size are overwritten and only a new depth appends.
@@ -34,24 +21,12 @@ void Cls13::PushBeyondInline(TaggedValue&& value) {
     }
 }
 
-TaggedValue Cls13::Pop() {
-    if (count_ < 1) {
-        throw EngineError(ErrorNumber::PopEmpty, "Pop method invoked on empty stack");
-    }
-    --count_;
-    return std::move(Slots()[count_]);
+void Cls13::RaisePopEmpty() {
+    throw EngineError(ErrorNumber::PopEmpty, "Pop method invoked on empty stack");
 }
 
-TaggedValue Cls13::GetPopValue() const {
-    return Top();
-}
-
-const TaggedValue& Cls13::Top() const {
-    if (count_ < 1) {
-        throw EngineError(ErrorNumber::GetPopValueEmpty,
-                          "GetPopValue method invoked on empty stack");
-    }
-    return Slots()[count_ - 1];
+void Cls13::RaiseGetPopValueEmpty() {
+    throw EngineError(ErrorNumber::GetPopValueEmpty, "GetPopValue method invoked on empty stack");
 }
 
 } // namespace tallix
