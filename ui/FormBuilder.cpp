@@ -22,55 +22,55 @@ namespace tallix {
 
 namespace {
 
-using Factory = QWidget* (*)(const ControlSpec&, QWidget& parent);
+using Factory = QWidget* (*)(const ControlLayout&, QWidget& parent);
 
-QWidget* CreateLabel(const ControlSpec& spec, QWidget& parent) {
-    auto* label = new QLabel(spec.caption, &parent);
+QWidget* CreateLabel(const ControlLayout& layout, QWidget& parent) {
+    auto* label = new QLabel(layout.caption, &parent);
     // Captions start at the top left corner of their box, however tall it is.
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     return label;
 }
 
-QWidget* CreateOptionButton(const ControlSpec& spec, QWidget& parent) {
-    auto* option = new QRadioButton(spec.caption, &parent);
-    option->setChecked(spec.value);
+QWidget* CreateOptionButton(const ControlLayout& layout, QWidget& parent) {
+    auto* option = new QRadioButton(layout.caption, &parent);
+    option->setChecked(layout.value);
     return option;
 }
 
-QWidget* CreateTextBox(const ControlSpec& spec, QWidget& parent) {
+QWidget* CreateTextBox(const ControlLayout& layout, QWidget& parent) {
     auto* edit = new EditBox(&parent);
-    edit->SetText(spec.caption);
+    edit->SetText(layout.caption);
     return edit;
 }
 
-QWidget* CreateListBox(const ControlSpec&, QWidget& parent) {
+QWidget* CreateListBox(const ControlLayout&, QWidget& parent) {
     return new QListWidget(&parent);
 }
 
-QWidget* CreateLine(const ControlSpec& spec, QWidget& parent) {
+QWidget* CreateLine(const ControlLayout& layout, QWidget& parent) {
     auto* line = new QFrame(&parent);
-    SetBackColor(*line, spec.foreColor.value_or(Qt::black));
+    SetBackColor(*line, layout.foreColor.value_or(Qt::black));
     return line;
 }
 
 // A custom control's saved properties must all be properties of its class
 // (matched without regard to case), or the container's size keys.
-void CheckPropertyKeys(const ControlSpec& spec, const QMetaObject& type, const QString& file) {
+void CheckPropertyKeys(const ControlLayout& layout, const QMetaObject& type, const QString& file) {
     QSet<QString> known = {QStringLiteral("_extentx"), QStringLiteral("_extenty")};
     for (int i = type.propertyOffset(); i < type.propertyCount(); ++i) {
         known.insert(QString::fromLatin1(type.property(i).name()).toLower());
     }
-    for (const QString& key : spec.properties.ToJson().keys()) {
+    for (const QString& key : layout.properties.ToJson().keys()) {
         if (!known.contains(key.toLower())) {
-            throw LayoutError(file, spec.name,
-                              QStringLiteral("%1 has no property \"%2\"").arg(spec.classId, key));
+            throw LayoutError(file, layout.name,
+                              QStringLiteral("%1 has no property \"%2\"").arg(layout.classId, key));
         }
     }
 }
 
-QWidget* CreateXPButton(const ControlSpec& spec, QWidget& parent) {
+QWidget* CreateXPButton(const ControlLayout& layout, QWidget& parent) {
     auto* button = new XPButton(&parent);
-    button->ReadProperties(spec.properties);
+    button->ReadProperties(layout.properties);
     return button;
 }
 
@@ -86,32 +86,33 @@ const std::array<CustomClass, 1> kCustomClasses = {
      }
 };
 
-QWidget* CreateCustom(const ControlSpec& spec, QWidget& parent, const QString& file) {
+QWidget* CreateCustom(const ControlLayout& layout, QWidget& parent, const QString& file) {
     for (const CustomClass& custom : kCustomClasses) {
-        if (spec.classId == QLatin1String(custom.classId)) {
-            CheckPropertyKeys(spec, *custom.type, file);
-            return custom.create(spec, parent);
+        if (layout.classId == QLatin1String(custom.classId)) {
+            CheckPropertyKeys(layout, *custom.type, file);
+            return custom.create(layout, parent);
         }
     }
-    throw LayoutError(file, spec.name, QStringLiteral("unknown class \"%1\"").arg(spec.classId));
+    throw LayoutError(file, layout.name,
+                      QStringLiteral("unknown class \"%1\"").arg(layout.classId));
 }
 
-QWidget* CreateControl(const ControlSpec& spec, QWidget& parent, const QString& file) {
-    switch (spec.kind) {
+QWidget* CreateControl(const ControlLayout& layout, QWidget& parent, const QString& file) {
+    switch (layout.kind) {
     case ControlKind::Label:
-        return CreateLabel(spec, parent);
+        return CreateLabel(layout, parent);
     case ControlKind::OptionButton:
-        return CreateOptionButton(spec, parent);
+        return CreateOptionButton(layout, parent);
     case ControlKind::TextBox:
-        return CreateTextBox(spec, parent);
+        return CreateTextBox(layout, parent);
     case ControlKind::ListBox:
-        return CreateListBox(spec, parent);
+        return CreateListBox(layout, parent);
     case ControlKind::Line:
-        return CreateLine(spec, parent);
+        return CreateLine(layout, parent);
     case ControlKind::Custom:
         break;
     }
-    return CreateCustom(spec, parent, file);
+    return CreateCustom(layout, parent, file);
 }
 
 // A line is one pixel thick along its length.
@@ -124,47 +125,47 @@ QRect LineGeometry(const QLine& twips, double dpi) {
     return QRect(topLeft, size);
 }
 
-void ApplyCommonSettings(const ControlSpec& spec, QWidget& control, double dpi) {
-    control.setObjectName(spec.name);
-    control.setGeometry(spec.kind == ControlKind::Line ? LineGeometry(spec.line, dpi)
-                                                       : TwipsToPixels(spec.box, dpi));
-    control.setToolTip(spec.toolTip);
-    if (spec.font) {
-        control.setFont(*spec.font);
+void ApplyCommonSettings(const ControlLayout& layout, QWidget& control, double dpi) {
+    control.setObjectName(layout.name);
+    control.setGeometry(layout.kind == ControlKind::Line ? LineGeometry(layout.line, dpi)
+                                                         : TwipsToPixels(layout.box, dpi));
+    control.setToolTip(layout.toolTip);
+    if (layout.font) {
+        control.setFont(*layout.font);
     }
-    if (spec.backColor) {
-        SetBackColor(control, *spec.backColor);
+    if (layout.backColor) {
+        SetBackColor(control, *layout.backColor);
     }
-    if (spec.foreColor && spec.kind != ControlKind::Line) {
-        SetForeColor(control, *spec.foreColor);
+    if (layout.foreColor && layout.kind != ControlKind::Line) {
+        SetForeColor(control, *layout.foreColor);
     }
 }
 
-Qt::WindowFlags WindowFlags(const FormSpec& spec) {
-    const bool dialog = spec.border == FormBorder::FixedDialog || !spec.showInTaskbar;
+Qt::WindowFlags WindowFlags(const FormLayout& layout) {
+    const bool dialog = layout.border == FormBorder::FixedDialog || !layout.showInTaskbar;
     Qt::WindowFlags flags = dialog ? Qt::Dialog : Qt::Window;
     flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
              Qt::WindowCloseButtonHint;
-    flags.setFlag(Qt::WindowMinimizeButtonHint, spec.minButton);
-    flags.setFlag(Qt::WindowMaximizeButtonHint, spec.maxButton);
+    flags.setFlag(Qt::WindowMinimizeButtonHint, layout.minButton);
+    flags.setFlag(Qt::WindowMaximizeButtonHint, layout.maxButton);
     return flags;
 }
 
-void ApplyWindowSettings(const FormSpec& spec, QWidget& form, double dpi) {
-    form.setObjectName(spec.name);
-    form.setWindowTitle(spec.caption);
-    form.setWindowFlags(WindowFlags(spec));
-    form.setFont(spec.font);
-    SetBackColor(form, spec.backColor);
-    form.setFixedSize(TwipsToPixels(spec.size.width(), dpi),
-                      TwipsToPixels(spec.size.height(), dpi));
+void ApplyWindowSettings(const FormLayout& layout, QWidget& form, double dpi) {
+    form.setObjectName(layout.name);
+    form.setWindowTitle(layout.caption);
+    form.setWindowFlags(WindowFlags(layout));
+    form.setFont(layout.font);
+    SetBackColor(form, layout.backColor);
+    form.setFixedSize(TwipsToPixels(layout.size.width(), dpi),
+                      TwipsToPixels(layout.size.height(), dpi));
 }
 
 // Chains the controls that take the focus in the order of their tab
 // indices and gives the first of them the focus.
-void ApplyTabOrder(const FormSpec& spec, const FormControls& controls) {
+void ApplyTabOrder(const FormLayout& layout, const FormControls& controls) {
     std::vector<std::pair<int, QWidget*>> order;
-    for (const ControlSpec& control : spec.controls) {
+    for (const ControlLayout& control : layout.controls) {
         QWidget* widget = controls.Find(control.name);
         if (control.tabIndex && (widget->focusPolicy() & Qt::TabFocus) != 0) {
             order.emplace_back(*control.tabIndex, widget);
@@ -181,15 +182,15 @@ void ApplyTabOrder(const FormSpec& spec, const FormControls& controls) {
 
 } // namespace
 
-FormControls BuildForm(const FormSpec& spec, QWidget& form, double dpi) {
-    ApplyWindowSettings(spec, form, dpi);
-    FormControls controls(spec.file);
-    for (const ControlSpec& control : spec.controls) {
-        QWidget* widget = CreateControl(control, form, spec.file);
+FormControls BuildForm(const FormLayout& layout, QWidget& form, double dpi) {
+    ApplyWindowSettings(layout, form, dpi);
+    FormControls controls(layout.file);
+    for (const ControlLayout& control : layout.controls) {
+        QWidget* widget = CreateControl(control, form, layout.file);
         ApplyCommonSettings(control, *widget, dpi);
         controls.Add(control.name, *widget);
     }
-    ApplyTabOrder(spec, controls);
+    ApplyTabOrder(layout, controls);
     return controls;
 }
 

@@ -45,6 +45,6 @@ private:
 // The tab order follows the tab indices, and the first control in it that
 // takes the focus gets it. Throws LayoutError for a class nobody registered
 // or properties the class does not have.
-FormControls BuildForm(const FormSpec& spec, QWidget& form, double dpi);
+FormControls BuildForm(const FormLayout& layout, QWidget& form, double dpi);
 
 } // namespace tallix

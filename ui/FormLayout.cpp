@@ -73,7 +73,7 @@ void CheckExtent(LayoutFields& fields, const QJsonObject& bag, const QString& ke
     }
 }
 
-void ParseGeometry(LayoutFields& fields, ControlSpec& control) {
+void ParseGeometry(LayoutFields& fields, ControlLayout& control) {
     if (control.kind != ControlKind::Line) {
         control.box =
             QRect(fields.Int(QStringLiteral("left")), fields.Int(QStringLiteral("top")),
@@ -88,7 +88,7 @@ void ParseGeometry(LayoutFields& fields, ControlSpec& control) {
     }
 }
 
-void ParseCustom(LayoutFields& fields, ControlSpec& control) {
+void ParseCustom(LayoutFields& fields, ControlLayout& control) {
     control.classId = fields.String(QStringLiteral("class"));
     const QJsonObject bag = fields.OptionalObject(QStringLiteral("properties"));
     CheckExtent(fields, bag, QStringLiteral("_extentx"), control.box.width());
@@ -96,7 +96,7 @@ void ParseCustom(LayoutFields& fields, ControlSpec& control) {
     control.properties = PropertyBag::FromJson(bag);
 }
 
-void ParseKindSettings(LayoutFields& fields, ControlSpec& control) {
+void ParseKindSettings(LayoutFields& fields, ControlLayout& control) {
     switch (control.kind) {
     case ControlKind::Label:
         control.caption = fields.OptionalString(QStringLiteral("caption"));
@@ -117,7 +117,7 @@ void ParseKindSettings(LayoutFields& fields, ControlSpec& control) {
     }
 }
 
-ControlSpec ParseControl(const QJsonValue& value, const QString& file, qsizetype index) {
+ControlLayout ParseControl(const QJsonValue& value, const QString& file, qsizetype index) {
     const QString place = QStringLiteral("number %1").arg(index + 1);
     if (!value.isObject()) {
         throw LayoutError(file, place, QStringLiteral("must be an object"));
@@ -128,7 +128,7 @@ ControlSpec ParseControl(const QJsonValue& value, const QString& file, qsizetype
         throw LayoutError(file, place, QStringLiteral("\"name\" is missing or not a text"));
     }
     LayoutFields fields(object, file, name);
-    ControlSpec control;
+    ControlLayout control;
     control.name = fields.String(QStringLiteral("name"));
     control.kind = Choose(fields, QStringLiteral("kind"), kKinds);
     ParseGeometry(fields, control);
@@ -142,10 +142,10 @@ ControlSpec ParseControl(const QJsonValue& value, const QString& file, qsizetype
 }
 
 // Names identify controls and tab indices order them: both must be unique.
-void CheckUnique(const FormSpec& form) {
+void CheckUnique(const FormLayout& form) {
     QSet<QString> names;
     QSet<int> tabs;
-    for (const ControlSpec& control : form.controls) {
+    for (const ControlLayout& control : form.controls) {
         if (names.contains(control.name)) {
             throw LayoutError(form.file, control.name, QStringLiteral("the name is used twice"));
         }
@@ -160,7 +160,7 @@ void CheckUnique(const FormSpec& form) {
     }
 }
 
-void ParseWindow(LayoutFields& fields, FormSpec& form) {
+void ParseWindow(LayoutFields& fields, FormLayout& form) {
     form.name = fields.String(QStringLiteral("form"));
     form.caption = fields.String(QStringLiteral("caption"));
     form.size =
@@ -175,7 +175,7 @@ void ParseWindow(LayoutFields& fields, FormSpec& form) {
 
 } // namespace
 
-FormSpec ParseFormLayout(const QByteArray& json, const QString& file) {
+FormLayout ParseFormLayout(const QByteArray& json, const QString& file) {
     QJsonParseError error;
     const QJsonDocument document = QJsonDocument::fromJson(json, &error);
     if (error.error != QJsonParseError::NoError) {
@@ -187,7 +187,7 @@ FormSpec ParseFormLayout(const QByteArray& json, const QString& file) {
     if (!document.isObject()) {
         throw LayoutError(file, QString(), QStringLiteral("must hold one JSON object"));
     }
-    FormSpec form;
+    FormLayout form;
     form.file = file;
     LayoutFields fields(document.object(), file, QString());
     ParseWindow(fields, form);
@@ -200,7 +200,7 @@ FormSpec ParseFormLayout(const QByteArray& json, const QString& file) {
     return form;
 }
 
-FormSpec LoadFormLayout(const QString& path) {
+FormLayout LoadFormLayout(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         throw LayoutError(path, QString(),

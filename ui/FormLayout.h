@@ -42,7 +42,7 @@ namespace tallix {
 // Unknown keys are errors, so a misspelt setting is never silently ignored.
 enum class ControlKind { Label, OptionButton, TextBox, ListBox, Line, Custom };
 
-struct ControlSpec {
+struct ControlLayout {
     ControlKind kind = ControlKind::Label;
     QString name;
     QRect box;                   // twips; empty for a line
@@ -60,7 +60,7 @@ struct ControlSpec {
 
 enum class FormBorder { FixedSingle, FixedDialog };
 
-struct FormSpec {
+struct FormLayout {
     QString file; // where the layout came from, for error messages
     QString name;
     QString caption;
@@ -71,14 +71,14 @@ struct FormSpec {
     bool minButton = false;
     bool maxButton = false;
     bool showInTaskbar = true;
-    std::vector<ControlSpec> controls;
+    std::vector<ControlLayout> controls;
 };
 
 // Reads and checks a layout file or Qt resource (":/layouts/frmMain.json").
 // Throws LayoutError naming the file, the control and the fault.
-FormSpec LoadFormLayout(const QString& path);
+FormLayout LoadFormLayout(const QString& path);
 
 // The same for layout text already in memory; file names it in errors.
-FormSpec ParseFormLayout(const QByteArray& json, const QString& file);
+FormLayout ParseFormLayout(const QByteArray& json, const QString& file);
 
 } // namespace tallix

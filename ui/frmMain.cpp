@@ -24,7 +24,7 @@ QString FromView(std::string_view text) {
 frmMain::frmMain(frmMainServices services, const QString& layoutPath)
     : frmMain(std::move(services), LoadFormLayout(layoutPath)) {}
 
-frmMain::frmMain(frmMainServices services, const FormSpec& layout)
+frmMain::frmMain(frmMainServices services, const FormLayout& layout)
     : services_(std::move(services)), controls_(BuildForm(layout, *this, ScreenLogicalDpi())),
       Text1_(controls_.Get<EditBox>(QStringLiteral("Text1"))),
       Option1_(controls_.Get<QRadioButton>(QStringLiteral("Option1"))),

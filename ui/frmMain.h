@@ -43,7 +43,7 @@ public:
     QListWidget& List1() const { return List1_; }
 
 private:
-    frmMain(frmMainServices services, const FormSpec& layout);
+    frmMain(frmMainServices services, const FormLayout& layout);
 
     void Load();
     void ConnectKeypad();
