@@ -2,23 +2,20 @@
 
 #include "EngineError.h"
 
-#include <iterator>
-
 namespace tallix {
 
-// Once the heap holds the stack it keeps every slot ever used, so slots
-// below its size are overwritten and only a new depth appends.
-void Cls13::PushBeyondInline(TaggedValue&& value) {
+// Called for each new depth beyond the inline slots, all of which then hold
+// a value. The heap keeps every slot ever used, so it only ever appends.
+void Cls13::PushDeeper(TaggedValue&& value) {
     if (heap_.empty()) {
-        heap_.reserve(4 * kCapacityStep);
-        heap_.assign(std::make_move_iterator(inline_.begin()),
-                     std::make_move_iterator(inline_.end()));
+        heap_.reserve(4 * kInlineSlots);
+        for (std::int32_t i = 0; i < kInlineSlots; ++i) {
+            heap_.push_back(std::move(slots_[i]));
+        }
     }
-    if (static_cast<std::size_t>(count_) > heap_.size()) {
-        heap_.push_back(std::move(value));
-    } else {
-        heap_[count_ - 1] = std::move(value);
-    }
+    heap_.push_back(std::move(value));
+    slots_ = heap_.data();
+    built_ = static_cast<std::int32_t>(heap_.size());
 }
 
 void Cls13::RaisePopEmpty() {

@@ -2,8 +2,10 @@
 
 #include "TaggedValue.h"
 
-#include <array>
+#include <cstddef>
 #include <cstdint>
+#include <memory>
+#include <new>
 #include <utility>
 #include <vector>
 
@@ -17,6 +19,13 @@ namespace tallix {
 // the common paths are defined here, where they can be inlined.
 class Cls13 {
 public:
+    Cls13() = default;
+    // One stack per translation or evaluation, never copied or moved: it
+    // points into its own inline storage.
+    Cls13(const Cls13&) = delete;
+    Cls13& operator=(const Cls13&) = delete;
+    ~Cls13() { std::destroy_n(InlineSlots(), heap_.empty() ? built_ : kInlineSlots); }
+
     std::int32_t StackSize() const noexcept { return count_; }
     std::int32_t Capacity() const noexcept { return capacity_; }
 
@@ -25,10 +34,13 @@ public:
         if (count_ > capacity_) {
             capacity_ += kCapacityStep;
         }
-        if (count_ <= kCapacityStep && heap_.empty()) {
-            inline_[count_ - 1] = std::move(Value);
+        if (count_ <= built_) {
+            slots_[count_ - 1] = std::move(Value);
+        } else if (count_ <= kInlineSlots) {
+            std::construct_at(slots_ + count_ - 1, std::move(Value));
+            built_ = count_;
         } else {
-            PushBeyondInline(std::move(Value));
+            PushDeeper(std::move(Value));
         }
     }
 
@@ -38,7 +50,7 @@ public:
             RaisePopEmpty();
         }
         --count_;
-        return std::move(Slots()[count_]);
+        return std::move(slots_[count_]);
     }
 
     TaggedValue GetPopValue() const { return Top(); }
@@ -49,25 +61,28 @@ public:
         if (count_ < 1) {
             RaiseGetPopValueEmpty();
         }
-        return Slots()[count_ - 1];
+        return slots_[count_ - 1];
     }
 
 private:
     static constexpr std::int32_t kCapacityStep = 10;
+    // A typical calculation stacks fewer values than this, so they live
+    // inside the object, each constructed when the stack first reaches its
+    // slot: a new stack costs neither an allocation nor any construction. A
+    // deeper stack moves them all to the heap and stays there.
+    static constexpr std::int32_t kInlineSlots = 10;
 
-    // A typical calculation stacks fewer than ten values, so the first ten
-    // live inside the object and a stack costs no allocation; a deeper one
-    // moves them all to the heap and stays there.
-    TaggedValue* Slots() noexcept { return heap_.empty() ? inline_.data() : heap_.data(); }
-    const TaggedValue* Slots() const noexcept {
-        return heap_.empty() ? inline_.data() : heap_.data();
+    TaggedValue* InlineSlots() noexcept {
+        return std::launder(reinterpret_cast<TaggedValue*>(inline_));
     }
-    void PushBeyondInline(TaggedValue&& value);
+    void PushDeeper(TaggedValue&& value);
     [[noreturn]] static void RaisePopEmpty();
     [[noreturn]] static void RaiseGetPopValueEmpty();
 
-    std::array<TaggedValue, kCapacityStep> inline_; // slots 1 to 10 until the heap takes over
-    std::vector<TaggedValue> heap_; // heap_[k] is the (k+1)-th value from the bottom, once used
+    alignas(TaggedValue) std::byte inline_[kInlineSlots * sizeof(TaggedValue)];
+    std::vector<TaggedValue> heap_;      // holds every value once the stack outgrows inline_
+    TaggedValue* slots_ = InlineSlots(); // slots_[k] is the (k+1)-th value from the bottom
+    std::int32_t built_ = 0;             // slots of the storage in use holding a value
     std::int32_t capacity_ = 0;
     std::int32_t count_ = 0;
 };
