@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -62,6 +63,13 @@ constexpr auto kPowersOfTen = [] {
     return powers;
 }();
 
+// The exponent e of a normal double m, with 2^e <= m < 2^(e+1). Every
+// float other than zero is normal as a double.
+int BinaryExponent(double m) {
+    constexpr int kBias = 1023;
+    return static_cast<int>(std::bit_cast<std::uint64_t>(m) >> 52) - kBias;
+}
+
 double PowerOfTen(int k) {
     return kPowersOfTen[k - kLowestPower];
 }
@@ -74,16 +82,17 @@ double PowerOfTen(int k) {
 std::optional<Rounded> RoundQuickly(float value) {
     const double magnitude = std::fabs(static_cast<double>(value));
     // floor(log10(magnitude)), give or take one: 78913 / 2^18 is just below log10(2).
-    int exponent = (std::ilogb(magnitude) * 78913) >> 18;
+    int exponent = (BinaryExponent(magnitude) * 78913) >> 18;
     double scaled = magnitude * PowerOfTen(kSignificantDigits - 1 - exponent);
     exponent += scaled >= 1e7 ? 1 : (scaled < 1e6 ? -1 : 0);
     scaled = magnitude * PowerOfTen(kSignificantDigits - 1 - exponent);
-    const double whole = std::floor(scaled);
+    // scaled lies between 1e6 and 1e7, so truncation is its floor.
+    const auto whole = static_cast<std::uint32_t>(scaled);
     const double fraction = scaled - whole;
-    if (whole < 1e6 + 1 || whole >= 1e7 - 1 || std::fabs(fraction - 0.5) < 1e-6) {
+    if (whole < 1000001 || whole >= 9999999 || std::fabs(fraction - 0.5) < 1e-6) {
         return std::nullopt;
     }
-    auto digits = static_cast<std::uint32_t>(whole) + (fraction > 0.5 ? 1u : 0u);
+    auto digits = whole + (fraction > 0.5 ? 1u : 0u);
     Rounded rounded;
     rounded.negative = value < 0.0f;
     rounded.exponent = exponent;
@@ -167,8 +176,11 @@ std::string FormatResult(float value, std::string_view decimalSeparator) {
     const bool plain = rounded.exponent >= -4 && rounded.exponent <= 6;
     out = plain ? WritePlain(out, rounded) : WriteExponential(out, rounded);
     const std::string_view text(buffer.data(), static_cast<std::size_t>(out - buffer.data()));
+    if (decimalSeparator == ".") {
+        return std::string(text);
+    }
     const std::size_t point = text.find('.');
-    if (point == std::string_view::npos || decimalSeparator == ".") {
+    if (point == std::string_view::npos) {
         return std::string(text);
     }
     return std::string(text.substr(0, point))
