@@ -4,214 +4,128 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdint>
-#include <ostream>
 #include <string>
 
 namespace tallix {
 namespace {
 
-using tallix::testing::RecordingMessageService;
-
 // sngResult starts at a value no row produces, so "untouched" is visible.
 constexpr float kUntouched = 42.0f;
+const std::string kValue = "value";
+const std::string kCannot = "cannot calculate";
+const std::string kNoToken = "no token";
+const std::string kPopEmpty = "-2147220493 Pop method invoked on empty stack";
+const std::string kBadToken = "-2147220502 Bad token in Evaluate: ";
+const std::string kOverflow = std::to_string(ErrorNumber::Overflow) + " Overflow";
 
 struct Evaluated {
-    EvalOutcome outcome;
-    float result;
+    std::string outcome; // kValue, kCannot, kNoToken, or a failure's number and description
+    float result = kUntouched;
 };
 
+// One DoEvaluate call; a failure is caught and described. Every call goes
+// to the same Cls6, so no call may see what an earlier one left behind.
 Evaluated Evaluate(std::string postfix, bool degree = false, float x = 1.0f) {
-    RecordingMessageService messages;
-    Cls6 cls6(messages);
-    float result = kUntouched;
-    float unused[7] = {};
-    const EvalStatus status =
-        cls6.DoEvaluate(postfix, degree, result, unused[0], unused[1], x, unused[2], unused[3],
-                        unused[4], unused[5], unused[6]);
-    EXPECT_TRUE(messages.messages.empty());
-    return {status.outcome, result};
-}
-
-struct ValueCase {
-    const char* name;
-    std::string postfix;
-    float expected;
-};
-
-std::ostream& operator<<(std::ostream& os, const ValueCase& c) {
-    return os << c.name;
-}
-
-class EvaluatesTest : public ::testing::TestWithParam<ValueCase> {};
-
-TEST_P(EvaluatesTest, GivesTheValueRoundedToSingle) {
-    const Evaluated e = Evaluate(GetParam().postfix);
-    EXPECT_EQ(e.outcome, EvalOutcome::Value);
-    EXPECT_EQ(e.result, GetParam().expected);
-}
-
-const ValueCase kValueCases[] = {
-    {"Sum",                        "1 2 + ",               3.0f           },
-    {"DifferenceIsLeftMinusRight", "7 2 - ",               5.0f           },
-    {"QuotientIsLeftOverRight",    "7 2 / ",               3.5f           },
-    {"Product",                    "6 7 * ",               42.0f          },
-    {"Power",                      "2 3 ^ ",               8.0f           },
-    {"PowerGroupsAsWritten",       "2 3 ^ 2 ^ ",           64.0f          },
-    {"ZeroToTheZeroIsOne",         "0 0 ^ ",               1.0f           },
-    {"NegativeBaseWholePower",     "2 (-) 3 ^ ",           -8.0f          },
-    {"NegativeExponent",           "2 1 (-) ^ ",           0.5f           },
-    {"UnderflowingPowerIsZero",    "10 400 (-) ^ ",        0.0f           },
-    {"UnaryMinus",                 "2 (-) (-) (-) ",       -2.0f          },
-    {"NegatedZeroPower",           "5 0 ^ (-) ",           -1.0f          },
-    {"Variable",                   "XX ",                  1.0f           },
-    {"VariableTwice",              "XX XX + ",             2.0f           },
-    {"OnlyTheTopIsTaken",          "1 2 ",                 2.0f           },
-    {"TextAfterLastSpaceIgnored",  "1 2 + 3",              3.0f           },
-    {"GenuineSentinelValue",       "0.12345 (-) ",         -0.12345f      },
-    {"CommaEndsTheNumber",         "1,5 ",                 1.0f           },
-    {"LeadingCommaReadsZero",      ",5 ",                  0.0f           },
-    {"LeadingPoint",               ".5 ",                  0.5f           },
-    {"TrailingPoint",              "5. ",                  5.0f           },
-    {"SecondPointEndsTheNumber",   "1.2.3 ",               1.2f           },
-    {"NoExponentNotation",         "1e5 ",                 1.0f           },
-    {"DigitsBelowDoubleRange",     "0." + std::string(400, '0') + "1 ",     0.0f},
-    {"FunctionName",                            "0 COS ",                                     1.0f                },
-    {"FunctionInExpression",                            "2 0 EXP * 1 + ",                             3.0f},
-    {"LargestSingle",                            "3.4028235 10 38 ^ * ",                                    3.4028235e38f                 },
-};
-INSTANTIATE_TEST_SUITE_P(Postfix, EvaluatesTest, ::testing::ValuesIn(kValueCases),
-                         [](const auto& info) { return std::string(info.param.name); });
-
-class CannotCalculateTest : public ::testing::TestWithParam<ValueCase> {};
-
-TEST_P(CannotCalculateTest, WritesTheSentinelAndSaysSo) {
-    const Evaluated e = Evaluate(GetParam().postfix);
-    EXPECT_EQ(e.outcome, EvalOutcome::CannotCalculate);
-    EXPECT_EQ(e.result, kCannotCalculateSentinel);
-}
-
-const ValueCase kCannotCalculateCases[] = {
-    {"DivisionByZero",              "5 0 / ",         0},
-    {"DivisionByNegativeZero",      "5 0 (-) / ",     0},
-    {"ZeroOverZero",                "0 0 / ",         0},
-    {"NegativeBaseFractionalPower", "2 (-) 0.5 ^ ",   0},
-    {"FunctionGuard",               "1 (-) SQR ",     0},
-    {"StopsAtOnce",                 "5 0 / FOO 1 + ", 0},
-    {"InsideAnExpression",          "1 2 0 LOG * + ", 0},
-};
-INSTANTIATE_TEST_SUITE_P(Postfix, CannotCalculateTest, ::testing::ValuesIn(kCannotCalculateCases),
-                         [](const auto& info) { return std::string(info.param.name); });
-
-class NoTokenTest : public ::testing::TestWithParam<const char*> {};
-
-TEST_P(NoTokenTest, ReturnsFalseAndLeavesTheResult) {
-    const Evaluated e = Evaluate(GetParam());
-    EXPECT_EQ(e.outcome, EvalOutcome::NoToken);
-    EXPECT_FALSE(EvalStatus{e.outcome});
-    EXPECT_EQ(e.result, kUntouched);
-}
-
-INSTANTIATE_TEST_SUITE_P(Postfix, NoTokenTest, ::testing::Values("", "1", "1+2"));
-
-struct FailureCase {
-    const char* name;
-    std::string postfix;
-    std::int32_t number;
-    std::string description;
-};
-
-std::ostream& operator<<(std::ostream& os, const FailureCase& c) {
-    return os << c.name;
-}
-
-class FailsTest : public ::testing::TestWithParam<FailureCase> {};
-
-TEST_P(FailsTest, RaisesNumberAndDescriptionAndLeavesTheResult) {
-    RecordingMessageService messages;
-    Cls6 cls6(messages);
-    std::string postfix = GetParam().postfix;
-    bool degree = false;
-    float result = kUntouched;
-    float x = 1.0f;
+    static tallix::testing::RecordingMessageService messages;
+    static Cls6 cls6(messages);
+    Evaluated e;
     float unused[7] = {};
     try {
-        cls6.DoEvaluate(postfix, degree, result, unused[0], unused[1], x, unused[2], unused[3],
-                        unused[4], unused[5], unused[6]);
-        ADD_FAILURE() << "no failure raised";
+        const EvalStatus status =
+            cls6.DoEvaluate(postfix, degree, e.result, unused[0], unused[1], x, unused[2],
+                            unused[3], unused[4], unused[5], unused[6]);
+        e.outcome = status.outcome == EvalOutcome::Value     ? kValue
+                    : status.outcome == EvalOutcome::NoToken ? kNoToken
+                                                             : kCannot;
     } catch (const EngineError& error) {
-        EXPECT_EQ(error.Number(), GetParam().number);
-        EXPECT_EQ(error.Description(), GetParam().description);
+        e.outcome = std::to_string(error.Number()) + " " + error.Description();
     }
-    EXPECT_EQ(result, kUntouched);
-    EXPECT_TRUE(messages.messages.empty());
+    return e;
 }
 
-constexpr std::int32_t kBadToken = -2147220502;
-constexpr std::int32_t kPopEmpty = -2147220493;
-const std::string kPopEmptyText = "Pop method invoked on empty stack";
-
-const FailureCase kFailureCases[] = {
-    {"LowerCaseFunction",            "1 sin ",                   kBadToken,             "Bad token in Evaluate: sin"           },
-    {"UnknownName",                  "FOO ",                     kBadToken,             "Bad token in Evaluate: FOO"           },
-    {"EmptyToken",                   "1  ",                      kBadToken,             "Bad token in Evaluate: "              },
-    {"SignedNumberIsNoNumber",       "+1 ",                      kBadToken,             "Bad token in Evaluate: +1"            },
-    {"OperatorMissesLeft",           "1 + ",                     kPopEmpty,             kPopEmptyText                          },
-    {"OperatorMissesBoth",           "* ",                       kPopEmpty,             kPopEmptyText                          },
-    {"UnaryMinusMissesValue",        "(-) ",                     kPopEmpty,             kPopEmptyText                          },
-    {"FunctionMissesValue",          "SIN ",                     kPopEmpty,             kPopEmptyText                          },
-    {"SingleRangeExceeded",          "10 39 ^ ",                 ErrorNumber::Overflow, "Overflow"                             },
-    {"SingleRangeNegative",          "4 (-) 10 38 ^ * ",         ErrorNumber::Overflow, "Overflow"                             },
-    {"ProductBeyondDouble",          "10 200 ^ 10 200 ^ * ",     ErrorNumber::Overflow, "Overflow"                             },
-    {"SumBeyondDouble",              "10 308 ^ 10 308 ^ + ",     ErrorNumber::Overflow, "Overflow"                             },
-    {"DifferenceBeyondDouble",       "10 308 ^ (-) 10 308 ^ - ", ErrorNumber::Overflow, "Overflow"                             },
-    {"QuotientBeyondDouble",         "10 308 ^ 0.01 / ",         ErrorNumber::Overflow, "Overflow"                             },
-    {"InfinitePowerReachesOperator", "10 400 ^ 0 * ",            ErrorNumber::Overflow, "Overflow"                             },
-    {"InfinitePowerReachesFunction", "10 400 ^ ATAN ",           ErrorNumber::Overflow, "Overflow"                             },
-    {"ZeroToANegativePower",         "0 1 (-) ^ ",               ErrorNumber::Overflow, "Overflow"                             },
-    {"DigitsBeyondDoubleRange",      std::string(400,            '9') + " ",            ErrorNumber::Overflow,                   "Overflow"},
-    {"FunctionOverflow",                              "710 EXP ",                                       ErrorNumber::Overflow,                     "Overflow"},
+struct EvaluationCase {
+    const char* name;
+    std::string postfix;
+    std::string outcome;
+    float value = 0; // for kValue rows
 };
-INSTANTIATE_TEST_SUITE_P(Postfix, FailsTest, ::testing::ValuesIn(kFailureCases),
-                         [](const auto& info) { return std::string(info.param.name); });
 
-TEST(Evaluator, AngleModeReachesTheFunctions) {
-    EXPECT_EQ(Evaluate("30 SIN ", true).result, 0.5f);
-    EXPECT_EQ(Evaluate("30 SIN ", false).result, static_cast<float>(-0.98803162409286178));
-    EXPECT_EQ(Evaluate("1 ATAN ", true).result, Evaluate("1 ATAN ", false).result);
-}
-
-TEST(Evaluator, VariableTakesTheGivenValue) {
-    EXPECT_EQ(Evaluate("XX 2 * ", false, 2.5f).result, 5.0f);
-    EXPECT_EQ(Evaluate("XX (-) ", false, 0.1f).result, -0.1f);
-}
-
-TEST(Evaluator, EveryCallStartsWithAnEmptyStack) {
-    RecordingMessageService messages;
-    Cls6 cls6(messages);
-    std::string first = "1 2 ";
-    std::string second = "+ ";
-    bool degree = false;
-    float result = 0.0f;
-    float x = 1.0f;
-    float unused[7] = {};
-    cls6.DoEvaluate(first, degree, result, unused[0], unused[1], x, unused[2], unused[3], unused[4],
-                    unused[5], unused[6]);
-    EXPECT_THROW(cls6.DoEvaluate(second, degree, result, unused[0], unused[1], x, unused[2],
-                                 unused[3], unused[4], unused[5], unused[6]),
-                 EngineError);
-    EXPECT_EQ(result, 2.0f);
-}
-
-TEST(Evaluator, DeepStacksEvaluate) {
+// A thousand values stacked, then added.
+std::string DeepSum() {
     std::string postfix;
     for (int i = 0; i < 1000; ++i) {
-        postfix += "1 ";
+        postfix = "1 " + postfix + (i > 0 ? "+ " : "");
     }
-    for (int i = 1; i < 1000; ++i) {
-        postfix += "+ ";
+    return postfix;
+}
+
+// Rows of different lengths, laid out by hand.
+// clang-format off
+const EvaluationCase kCases[] = {
+    // Operators, taking the left operand first, rounded to single at the end.
+    {"LeftOperandFirst", "7 2 - 2 / ", kValue, 2.5},
+    {"PowerIsLeftToTheRight", "2 3 ^ 2 ^ ", kValue, 64},
+    {"ZeroToTheZeroIsOne", "0 0 ^ ", kValue, 1},
+    {"NegatedZeroPower", "5 0 ^ (-) ", kValue, -1},
+    {"NegativeBaseWholePower", "2 (-) 3 ^ ", kValue, -8},
+    {"NegativeExponent", "2 1 (-) ^ ", kValue, 0.5},
+    {"UnderflowingPowerIsZero", "10 400 (-) ^ ", kValue, 0},
+    {"FunctionInExpression", "2 0 EXP * 1 + ", kValue, 3},
+    {"OnlyTheTopIsTaken", "1 2 ", kValue, 2},
+    {"TextAfterLastSpaceIgnored", "1 2 + 3", kValue, 3},
+    {"GenuineSentinelValue", "0.12345 (-) ", kValue, -0.12345f},
+    {"LargestSingle", "3.4028235 10 38 ^ * ", kValue, 3.4028235e38f},
+    {"DeepStack", DeepSum(), kValue, 1000},
+    // Numbers: digits with at most one point; no sign, comma or exponent.
+    {"CommaOrExponentEndsNumber", "1,5 1e5 + ,5 + ", kValue, 2},
+    {"PointAtEitherEndSecondEndsNumber", ".5 5. * 1.2.3 + ", kValue, 3.7f},
+    {"DigitsBelowDoubleRange", "0." + std::string(400, '0') + "1 ", kValue, 0},
+    {"DigitsBeyondDoubleRange", std::string(400, '9') + " ", kOverflow},
+    {"SignedNumberIsNoNumber", "+1 ", kBadToken + "+1"},
+    // Guards: the sentinel, at once.
+    {"DivisionByNegativeZero", "5 0 (-) / ", kCannot},
+    {"NegativeBaseFractionalPower", "2 (-) 0.5 ^ ", kCannot},
+    {"FunctionGuard", "1 (-) SQR ", kCannot},
+    {"StopsAtTheGuard", "5 0 / FOO 1 + ", kCannot},
+    // No token: the result is left alone.
+    {"EmptyText", "", kNoToken},
+    {"NoSpace", "1+2", kNoToken},
+    // Failures.
+    {"LowerCaseFunction", "1 sin ", kBadToken + "sin"},
+    {"EmptyToken", "1  ", kBadToken},
+    {"OperatorMissesLeft", "1 + ", kPopEmpty},
+    {"FunctionMissesValue", "SIN ", kPopEmpty},
+    // Values beyond the single or double range fail, never the sentinel.
+    {"SingleRangeExceeded", "10 39 ^ ", kOverflow},
+    {"SingleRangeNegative", "4 (-) 10 38 ^ * ", kOverflow},
+    {"SumBeyondDouble", "10 308 ^ 10 308 ^ + ", kOverflow},
+    {"DifferenceBeyondDouble", "10 308 ^ (-) 10 308 ^ - ", kOverflow},
+    {"ProductBeyondDouble", "10 200 ^ 10 200 ^ * ", kOverflow},
+    {"QuotientBeyondDouble", "10 308 ^ 0.01 / ", kOverflow},
+    {"ZeroToANegativePower", "0 1 (-) ^ ", kOverflow},
+    {"InfinitePowerReachesOperator", "10 400 ^ 0 * ", kOverflow},
+    {"InfinitePowerReachesFunction", "10 400 ^ ATAN ", kOverflow},
+};
+// clang-format on
+
+// sngResult takes the value, the sentinel, or stays as the caller set it.
+TEST(Evaluator, GivesTheOutcome) {
+    for (const EvaluationCase& c : kCases) {
+        SCOPED_TRACE(c.name);
+        const Evaluated e = Evaluate(c.postfix);
+        EXPECT_EQ(e.outcome, c.outcome);
+        EXPECT_EQ(e.result, c.outcome == kValue    ? c.value
+                            : c.outcome == kCannot ? kCannotCalculateSentinel
+                                                   : kUntouched);
     }
-    EXPECT_EQ(Evaluate(postfix).result, 1000.0f);
+}
+
+TEST(Evaluator, TakesAngleModeAndVariableFromTheCallerAndStartsEmpty) {
+    EXPECT_EQ(Evaluate("30 SIN ", true).result, 0.5f);
+    EXPECT_EQ(Evaluate("XX 2 * ", false, 2.5f).result, 5.0f);
+    EXPECT_EQ(Evaluate("XX (-) ", false, 0.1f).result, -0.1f);
+    EXPECT_EQ(Evaluate("1 2 ").result, 2.0f);
+    EXPECT_EQ(Evaluate("+ ").outcome, kPopEmpty);
 }
 
 } // namespace
