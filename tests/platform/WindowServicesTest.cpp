@@ -1,49 +1,26 @@
-#include "DesktopService.h"
+#include "CaretBlink.h"
 #include "EditBox.h"
 #include "QtMessageService.h"
 #include "Twips.h"
 
-#include <QAbstractButton>
 #include <QApplication>
-#include <QDesktopServices>
 #include <QMessageBox>
 #include <QSignalSpy>
+#include <QStyleHints>
 #include <QTimer>
 #include <QtTest>
 
+#include <functional>
+#include <utility>
+
+using namespace std::chrono_literals;
+using tallix::CaretBlink;
 using tallix::EditBox;
 
 namespace {
 
-// Stands in for the desktop's handler of one URL scheme.
-class UrlCatcher : public QObject {
-    Q_OBJECT
-public:
-    QList<QUrl> urls;
-public slots:
-    void Catch(const QUrl& url) { urls.append(url); }
-};
-
-struct ShownBox {
-    QString text;
-    QString title;
-    QMessageBox::Icon icon = QMessageBox::NoIcon;
-    QMessageBox::StandardButtons buttons;
-    Qt::WindowModality modality = Qt::NonModal;
-};
-
-// Reads the message box once it is up, then closes it with OK.
-ShownBox AnswerNextBox(tallix::MessageService& service, tallix::MessageIcon icon) {
-    ShownBox shown;
-    QTimer::singleShot(0, [&shown] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        QVERIFY(box != nullptr);
-        shown = {box->text(), box->windowTitle(), box->icon(), box->standardButtons(),
-                 box->windowModality()};
-        box->button(QMessageBox::Ok)->click();
-    });
-    service.ShowMessage("The expression is illegal.", "Error", icon);
-    return shown;
+int FlashTime() {
+    return QGuiApplication::styleHints()->cursorFlashTime();
 }
 
 } // namespace
@@ -52,157 +29,130 @@ class WindowServicesTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void setTextPutsTheCaretAtTheStartWithNothingSelected() {
-        EditBox box;
-        box.SetText("12345");
-        box.setSelection(1, 2);
-        box.SetText("1+2");
-        QCOMPARE(box.Text(), QString("1+2"));
-        QCOMPARE(box.cursorPosition(), 0);
-        QVERIFY(!box.hasSelectedText());
-    }
-
-    void selStartCountsCharactersBeforeCaretOrSelection_data() {
+    // SetText leaves the caret at the start with nothing selected. SelStart
+    // counts the characters before the caret or the selection; setting it
+    // leaves nothing selected, clamped to the text.
+    void selStartReadAndSet_data() {
         QTest::addColumn<int>("start");
         QTest::addColumn<int>("length");
         QTest::addColumn<int>("selStart");
-        QTest::newRow("caret inside") << 2 << 0 << 2;
-        QTest::newRow("selection forward") << 1 << 3 << 1;
-        QTest::newRow("selection backward") << 4 << -3 << 1;
-        QTest::newRow("caret at end") << 5 << 0 << 5;
+        QTest::addColumn<int>("NewValue");
+        QTest::addColumn<int>("caret");
+        QTest::newRow("caret inside, set inside") << 2 << 0 << 2 << 3 << 3;
+        QTest::newRow("selected forward, set beyond the end") << 1 << 3 << 1 << 9 << 5;
+        QTest::newRow("selected backward, set negative") << 4 << -3 << 1 << -1 << 0;
+        QTest::newRow("caret at the end, set at the start") << 5 << 0 << 5 << 0 << 0;
     }
-    void selStartCountsCharactersBeforeCaretOrSelection() {
+    void selStartReadAndSet() {
         QFETCH(int, start);
         QFETCH(int, length);
         QFETCH(int, selStart);
-        EditBox box;
-        box.SetText("abcde");
-        box.setSelection(start, length);
-        QCOMPARE(box.SelStart(), selStart);
-    }
-
-    void selectionSurvivesTheFocusMovingAway_data() {
-        QTest::addColumn<int>("start");
-        QTest::addColumn<int>("length");
-        QTest::newRow("selected forward") << 1 << 1;
-        QTest::newRow("selected backward") << 2 << -1;
-    }
-    void selectionSurvivesTheFocusMovingAway() {
-        QFETCH(int, start);
-        QFETCH(int, length);
-        QWidget window;
-        auto* box = new EditBox(&window);
-        auto* other = new QLineEdit(&window);
-        window.show();
-        QVERIFY(QTest::qWaitForWindowActive(&window));
-        box->setFocus();
-        box->SetText("abc");
-        box->setSelection(start, length);
-        const int caret = box->cursorPosition();
-        other->setFocus(Qt::MouseFocusReason);
-        QVERIFY(!box->hasFocus());
-        QCOMPARE(box->SelStart(), 1);
-        QCOMPARE(box->selectedText(), QString("b"));
-        QCOMPARE(box->cursorPosition(), caret);
-    }
-
-    void setSelStartLeavesNothingSelected_data() {
-        QTest::addColumn<int>("NewValue");
-        QTest::addColumn<int>("caret");
-        QTest::newRow("inside") << 3 << 3;
-        QTest::newRow("start") << 0 << 0;
-        QTest::newRow("beyond the end") << 9 << 5;
-        QTest::newRow("negative") << -1 << 0;
-    }
-    void setSelStartLeavesNothingSelected() {
         QFETCH(int, NewValue);
         QFETCH(int, caret);
         EditBox box;
+        box.SetText("xyz");
+        box.selectAll();
         box.SetText("abcde");
-        box.setSelection(1, 3);
+        QCOMPARE(box.cursorPosition(), 0);
+        QVERIFY(!box.hasSelectedText());
+        box.setSelection(start, length);
+        QCOMPARE(box.SelStart(), selStart);
         box.SetSelStart(NewValue);
         QVERIFY(!box.hasSelectedText());
         QCOMPARE(box.SelStart(), caret);
     }
 
-    void enterKeysArriveAs13AndCanBeDiscarded_data() {
-        QTest::addColumn<int>("key");
-        QTest::newRow("Return") << int(Qt::Key_Return);
-        QTest::newRow("keypad Enter") << int(Qt::Key_Enter);
-    }
-    void enterKeysArriveAs13AndCanBeDiscarded() {
-        QFETCH(int, key);
+    // Typed characters are offered first; both enter keys come as 13, and a
+    // handler that zeroes them keeps them from the box.
+    void keysAreOfferedAndEnterCanBeDiscarded() {
         EditBox box;
         QList<int> offered;
         QObject::connect(&box, &EditBox::KeyPress, &box, [&offered](int& KeyAscii) {
             offered.append(KeyAscii);
-            KeyAscii = 0;
+            KeyAscii = KeyAscii == 13 ? 0 : KeyAscii;
         });
         QSignalSpy returnPressed(&box, &QLineEdit::returnPressed);
-        QTest::keyClick(&box, Qt::Key(key));
-        QCOMPARE(offered, QList<int>{13});
+        QTest::keyClicks(&box, "2x");
+        for (Qt::Key key : {Qt::Key_Left, Qt::Key_Return, Qt::Key_Enter}) {
+            QTest::keyClick(&box, key);
+        }
+        QCOMPARE(box.Text(), QString("2x"));
+        QCOMPARE(offered, (QList<int>{'2', 'x', 13, 13}));
         QCOMPARE(returnPressed.count(), 0);
     }
 
-    void keysTheHandlerKeepsReachTheBox() {
-        EditBox box;
-        QList<int> offered;
-        QObject::connect(&box, &EditBox::KeyPress, &box,
-                         [&offered](int& KeyAscii) { offered.append(KeyAscii); });
-        QSignalSpy returnPressed(&box, &QLineEdit::returnPressed);
-        QTest::keyClicks(&box, "2x");
-        QTest::keyClick(&box, Qt::Key_Left);
-        QTest::keyClick(&box, Qt::Key_Return);
-        QCOMPARE(box.Text(), QString("2x"));
-        QCOMPARE(offered, (QList<int>{'2', 'x', 13}));
-        QCOMPARE(returnPressed.count(), 1);
-    }
-
-    void twipsBecomePixelsAtTheLogicalDpi_data() {
-        QTest::addColumn<double>("dpi");
-        QTest::addColumn<QRect>("twips");
-        QTest::addColumn<QRect>("pixels");
-        QTest::newRow("15 twips a pixel at 96 dpi")
-            << 96.0 << QRect(120, 855, 375, 330) << QRect(8, 57, 25, 22);
-        QTest::newRow("twice the pixels at 192 dpi")
-            << 192.0 << QRect(120, 855, 375, 330) << QRect(16, 114, 50, 44);
-        // 90 twips is 7.5 px at 120 dpi: edges round, so neighbours still touch.
-        QTest::newRow("edges rounded at 120 dpi")
-            << 120.0 << QRect(90, 0, 90, 12) << QRect(8, 0, 7, 1);
-    }
+    // 15 twips a pixel at 96 dpi. At 120 dpi 90 twips is 7.5 px: the edges
+    // round rather than the size, so neighbours still touch.
     void twipsBecomePixelsAtTheLogicalDpi() {
-        QFETCH(double, dpi);
-        QFETCH(QRect, twips);
-        QFETCH(QRect, pixels);
-        QCOMPARE(tallix::TwipsToPixels(twips, dpi), pixels);
+        QCOMPARE(tallix::TwipsToPixels(QRect(120, 855, 375, 330), 96.0), QRect(8, 57, 25, 22));
+        QCOMPARE(tallix::TwipsToPixels(QRect(90, 0, 90, 12), 120.0), QRect(8, 0, 7, 1));
     }
 
-    void messageBoxesAreApplicationModalWithOneOkButton_data() {
-        QTest::addColumn<int>("icon");
-        QTest::addColumn<int>("shownIcon");
-        QTest::newRow("stop") << int(tallix::MessageIcon::Stop) << int(QMessageBox::Critical);
-        QTest::newRow("warning") << int(tallix::MessageIcon::Warning) << int(QMessageBox::Warning);
-        QTest::newRow("none") << int(tallix::MessageIcon::None) << int(QMessageBox::NoIcon);
-    }
+    // Each box is read once it is up and closed before the checks, so that a
+    // failed check never leaves the test waiting on it.
     void messageBoxesAreApplicationModalWithOneOkButton() {
-        QFETCH(int, icon);
-        QFETCH(int, shownIcon);
-        tallix::QtMessageService service;
-        const ShownBox shown = AnswerNextBox(service, tallix::MessageIcon(icon));
-        QCOMPARE(shown.text, QString("The expression is illegal."));
-        QCOMPARE(shown.title, QString("Error"));
-        QCOMPARE(int(shown.icon), shownIcon);
-        QCOMPARE(shown.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
-        QCOMPARE(shown.modality, Qt::ApplicationModal);
+        using tallix::MessageIcon;
+        const std::pair<MessageIcon, QMessageBox::Icon> icons[] = {
+            {MessageIcon::Stop,    QMessageBox::Critical},
+            {MessageIcon::Warning, QMessageBox::Warning }
+        };
+        for (const auto& [icon, shownIcon] : icons) {
+            QStringList shown;
+            QTimer::singleShot(0, [&] {
+                if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                    shown << box->windowTitle() << box->text() << QString::number(box->icon())
+                          << QString::number(box->standardButtons().toInt())
+                          << QString::number(box->windowModality());
+                    box->done(QMessageBox::Ok);
+                }
+            });
+            tallix::QtMessageService().ShowMessage("The expression is illegal.", "Error", icon);
+            QCOMPARE(shown,
+                     (QStringList{"Error", "The expression is illegal.", QString::number(shownIcon),
+                                  QString::number(QMessageBox::Ok),
+                                  QString::number(Qt::ApplicationModal)}));
+        }
     }
 
-    void desktopServiceHandsTheUrlToTheDesktop() {
-        UrlCatcher catcher;
-        QDesktopServices::setUrlHandler("http", &catcher, "Catch");
-        tallix::QtDesktopService desktop;
-        desktop.Open(QUrl("http://tallix.example.org/ourfiles"));
-        QDesktopServices::unsetUrlHandler("http");
-        QCOMPARE(catcher.urls, QList<QUrl>{QUrl("http://tallix.example.org/ourfiles")});
+    // A second of typing, longer than the idle time, keeps the caret
+    // blinking; idle, it stops, and every kind of input brings it back until
+    // the next stop. The watcher gone leaves the desktop's blink.
+    void caretStopsBlinkingWhileTheUserIsAway() {
+        const int desktopFlashTime = FlashTime();
+        QVERIFY(desktopFlashTime > 0);
+        QLineEdit edit;
+        edit.show();
+        QVERIFY(QTest::qWaitForWindowActive(&edit));
+        {
+            CaretBlink blink(*qApp, 600ms);
+            for (int i = 0; i < 20; ++i) {
+                QTest::keyClick(&edit, Qt::Key_1);
+                QTest::qWait(50);
+            }
+            QVERIFY(blink.IsBlinking());
+            const std::function<void()> inputs[] = {
+                [&edit] { QTest::keyClick(&edit, Qt::Key_5); },
+                [&edit] { QTest::mouseClick(&edit, Qt::LeftButton); },
+                [&edit] { QTest::mouseMove(&edit, QPoint(5, 5)); },
+            };
+            for (const auto& input : inputs) {
+                QTRY_VERIFY_WITH_TIMEOUT(!blink.IsBlinking(), 5000);
+                QCOMPARE(FlashTime(), 0);
+                input();
+                QVERIFY(blink.IsBlinking());
+                QCOMPARE(FlashTime(), desktopFlashTime);
+            }
+            QTRY_VERIFY_WITH_TIMEOUT(!blink.IsBlinking(), 5000);
+        }
+        QCOMPARE(FlashTime(), desktopFlashTime);
+    }
+
+    // Runs last: the watcher stays until the application object goes, which
+    // the end of the test program exercises.
+    void caretBlinkWatchesForTheLifeOfTheApplication() {
+        tallix::InstallCaretBlink(*qApp);
+        const auto* blink = qApp->findChild<CaretBlink*>();
+        QVERIFY(blink != nullptr && blink->IsBlinking());
     }
 };
 

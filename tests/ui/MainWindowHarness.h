@@ -1,5 +1,6 @@
 #pragma once
 
+#include "HelpCommand.h"
 #include "RecordingDesktopService.h"
 #include "RecordingMessageService.h"
 #include "XPButton.h"
@@ -8,73 +9,70 @@
 #include <QStringList>
 #include <QtTest>
 
+#include <cstddef>
 #include <functional>
 #include <memory>
+#include <string>
 #include <utility>
 
 namespace tallix::testing {
 
-// A shown main window whose message boxes and desktop are recorded and whose
-// About command counts and runs aboutBox, if any, in place of the modal box,
-// so that nothing ever waits on a modal window.
+// One data row per entry of a table whose rows carry a name, fetched as "row".
+template <typename Row, std::size_t N> void AddTableRows(const Row (&rows)[N]) {
+    QTest::addColumn<int>("row");
+    for (std::size_t i = 0; i < N; ++i) {
+        QTest::newRow(rows[i].name) << int(i);
+    }
+}
+
+// A shown and active main window whose message boxes and desktop are
+// recorded. Its About command is counted and runs aboutBox, the real modal
+// box by default.
 class MainWindowHarness {
 public:
     using AboutBox = std::function<void(DesktopService&, QWidget* owner)>;
 
-    explicit MainWindowHarness(const QLocale& locale = QLocale(), AboutBox aboutBox = {})
-        : aboutBox_(std::move(aboutBox)),
-          window(std::make_unique<frmMain>(frmMainServices{
+    explicit MainWindowHarness(AboutBox aboutBox = &ShowAbout, const QLocale& locale = QLocale())
+        : window(std::make_unique<frmMain>(frmMainServices{
               messages, desktop,
-              [this](DesktopService& desktop, QWidget* owner) { About(desktop, owner); },
+              [this, aboutBox = std::move(aboutBox)](DesktopService& desktop, QWidget* owner) {
+                  ++aboutCount;
+                  aboutBox(desktop, owner);
+              },
               locale})) {
         window->show();
         window->activateWindow();
+        // The tests that rely on the focus check it themselves.
+        if (!QTest::qWaitForWindowActive(window.get())) {
+            qWarning("the main window did not become active");
+        }
     }
 
-    bool WaitUntilActive() { return QTest::qWaitForWindowActive(window.get()); }
+    EditBox& Text1() const { return window->Text1(); }
 
-    XPButton& Button(const char* name) const {
-        auto* button = window->findChild<XPButton*>(QLatin1String(name));
-        Q_ASSERT(button != nullptr);
-        return *button;
-    }
+    XPButton& Button(const QString& name) const { return *window->findChild<XPButton*>(name); }
 
     // A left click in the middle of the button, as the user gives it.
-    void Click(const char* name) const {
-        XPButton& button = Button(name);
-        QTest::mouseClick(&button, Qt::LeftButton, {}, button.rect().center());
+    void Click(const QString& name) const {
+        QTest::mouseClick(&Button(name), Qt::LeftButton, {}, Button(name).rect().center());
     }
 
-    // Types into Text1 from the focus, as the user does.
+    // Types into Text1 from the focus, then the enter key.
     void Type(const QString& keys, Qt::Key enter = Qt::Key_Return) const {
-        window->Text1().setFocus();
-        QTest::keyClicks(&window->Text1(), keys);
-        QTest::keyClick(&window->Text1(), enter);
+        Text1().setFocus();
+        QTest::keyClicks(&Text1(), keys);
+        QTest::keyClick(&Text1(), enter);
     }
 
     // Each recorded box as "title|icon|prompt", icon 0 stop, 1 warning.
     QStringList Boxes() const {
         QStringList boxes;
-        for (const auto& box : messages.messages) {
-            boxes << QStringLiteral("%1|%2|%3")
-                         .arg(QString::fromStdString(box.title))
-                         .arg(int(box.icon))
-                         .arg(QString::fromStdString(box.prompt));
+        for (const auto& [prompt, title, icon] : messages.messages) {
+            boxes << QString::fromStdString(title + '|' + std::to_string(int(icon)) + '|' + prompt);
         }
         return boxes;
     }
 
-private:
-    void About(DesktopService& desktop, QWidget* owner) {
-        ++aboutCount;
-        if (aboutBox_) {
-            aboutBox_(desktop, owner);
-        }
-    }
-
-    AboutBox aboutBox_;
-
-public:
     RecordingMessageService messages;
     RecordingDesktopService desktop;
     int aboutCount = 0;
