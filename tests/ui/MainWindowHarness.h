@@ -9,7 +9,6 @@
 #include <QStringList>
 #include <QtTest>
 
-#include <cstddef>
 #include <functional>
 #include <memory>
 #include <string>
@@ -18,10 +17,10 @@
 namespace tallix::testing {
 
 // One data row per entry of a table whose rows carry a name, fetched as "row".
-template <typename Row, std::size_t N> void AddTableRows(const Row (&rows)[N]) {
+template <typename Row, int N> void AddTableRows(const Row (&rows)[N]) {
     QTest::addColumn<int>("row");
-    for (std::size_t i = 0; i < N; ++i) {
-        QTest::newRow(rows[i].name) << int(i);
+    for (int i = 0; i < N; ++i) {
+        QTest::newRow(rows[i].name) << i;
     }
 }
 
@@ -30,9 +29,8 @@ template <typename Row, std::size_t N> void AddTableRows(const Row (&rows)[N]) {
 // box by default.
 class MainWindowHarness {
 public:
-    using AboutBox = std::function<void(DesktopService&, QWidget* owner)>;
-
-    explicit MainWindowHarness(AboutBox aboutBox = &ShowAbout, const QLocale& locale = QLocale())
+    explicit MainWindowHarness(std::function<void(DesktopService&, QWidget*)> aboutBox = &ShowAbout,
+                               const QLocale& locale = QLocale())
         : window(std::make_unique<frmMain>(frmMainServices{
               messages, desktop,
               [this, aboutBox = std::move(aboutBox)](DesktopService& desktop, QWidget* owner) {

@@ -21,47 +21,43 @@ const QString kCannot = QString::fromLatin1(tallix::kCannotCalculateText.data())
 // is, and the message box shown, if any.
 struct Calculation {
     const char* name;
-    QString typed;
-    QString shown;
+    QString typed, shown;
     int caret;
     QString box;
 };
 const QString kStop = "Syntax Error|0|Character ";
-const QString kWarning = "Error|1|";
-const QString kOverflow = kWarning + QString::fromLatin1(tallix::ErrorDescription::Overflow);
+const QString kOverflow = "Error|1|" + QString::fromLatin1(tallix::ErrorDescription::Overflow);
 const Calculation kCalculations[] = {
-    {"comma as point",             "2,5*2",    "5",        0, ""                                     },
-    {"cannot calculate",           "1/0",      kCannot,    0, ""                                     },
-    {"the sentinel itself",        "-0.12345", "-0.12345", 0, ""                                     },
-    {"illegal, not written back",  "2=2",      "2=2",      3, kWarning + "The expression is illegal."},
-    {"operand missing",            "1+",       "1+",       0, kStop + "2:  Operand expected"         },
-    {"only spaces, emptied",       "  ",       "",         0, kStop + "1:  Operand expected"         },
-    {"written back, then refused", "2,5 *",    "2.5*",     0, kStop + "4:  Operand expected"         },
-    {"overflow, text kept",        "10 ^ 39",  "10^39",    0, kOverflow                              },
+    {"cannot calculate",           "1/0",      kCannot,    0, ""                                  },
+    {"the sentinel itself",        "-0.12345", "-0.12345", 0, ""                                  },
+    {"illegal, not written back",  "2=2",      "2=2",      3, "Error|1|The expression is illegal."},
+    {"operand missing",            "1+",       "1+",       0, kStop + "2:  Operand expected"      },
+    {"only spaces, emptied",       "  ",       "",         0, kStop + "1:  Operand expected"      },
+    {"written back, then refused", "2,5 *",    "2.5*",     0, kStop + "4:  Operand expected"      },
+    {"overflow, text kept",        "10 ^ 39",  "10^39",    0, kOverflow                           },
 };
 
 // An editing command given by clicking its button on Text1 with the given
-// caret or selection and list entry (-1: none chosen), and what it leaves.
+// selection (start, length) and list entry (-1: none chosen); the text, caret
+// and focus it leaves.
 struct Edit {
-    const char* name;
+    const char *name, *button;
     QString text;
-    int start, length;
-    const char* button;
-    int entry;
+    int start, length, entry;
     QString result;
     int caret;
     bool focused;
 };
 const Edit kEdits[] = {
-    {"keypad beside a selection, kept",          "abc",   1, 1, "XPButton7",  0,  "a1bc",   2, true },
-    {"backspace at the start does nothing",      "1+2",   0, 0, "XPButton26", 0,  "1+2",    0, false},
-    {"backspace before a selection",             "abc",   1, 1, "XPButton26", 0,  "bc",     0, true },
-    {"delete at the end does nothing",           "1+2",   3, 0, "XPButton24", 0,  "1+2",    3, false},
-    {"delete a selected character",              "abc",   1, 1, "XPButton24", 0,  "ac",     1, true },
-    {"insert on an empty box",                   "",      0, 0, "XPButton27", 0,  "abs(",   4, true },
-    {"insert after 2*",                          "2*",    2, 0, "XPButton27", 8,  "2*sqr(", 6, true },
-    {"insert with no entry chosen does nothing", "1",     1, 0, "XPButton27", -1, "1",      1, false},
-    {"clear a message, focus stays away",        kCannot, 5, 0, "XPButton29", 0,  "",       0, false},
+    {"keypad beside a selection, kept",          "XPButton7",  "abc",   1, 1, 0,  "a1bc",   2, true },
+    {"backspace at the start does nothing",      "XPButton26", "1+2",   0, 0, 0,  "1+2",    0, false},
+    {"backspace before a selection",             "XPButton26", "abc",   1, 1, 0,  "bc",     0, true },
+    {"delete at the end does nothing",           "XPButton24", "1+2",   3, 0, 0,  "1+2",    3, false},
+    {"delete a selected character",              "XPButton24", "abc",   1, 1, 0,  "ac",     1, true },
+    {"insert on an empty box",                   "XPButton27", "",      0, 0, 0,  "abs(",   4, true },
+    {"insert after 2*",                          "XPButton27", "2*",    2, 0, 8,  "2*sqr(", 6, true },
+    {"insert with no entry chosen does nothing", "XPButton27", "1",     1, 0, -1, "1",      1, false},
+    {"clear a message, focus stays away",        "XPButton29", kCannot, 5, 0, 0,  "",       0, false},
 };
 
 // Through the window system, as a user's click arrives, so that modality applies.
