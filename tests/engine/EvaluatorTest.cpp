@@ -68,7 +68,7 @@ const EvaluationCase kCases[] = {
     {"ZeroToTheZeroIsOne", "0 0 ^ ", kValue, 1},
     {"NegatedZeroPower", "5 0 ^ (-) ", kValue, -1},
     {"NegativeBaseWholePower", "2 (-) 3 ^ ", kValue, -8},
-    {"NegativeExponent", "2 1 (-) ^ ", kValue, 0.5},
+    {"PositiveBaseFractionalNegativeExponent", "4 0.5 (-) ^ ", kValue, 0.5},
     {"UnderflowingPowerIsZero", "10 400 (-) ^ ", kValue, 0},
     {"FunctionInExpression", "2 0 EXP * 1 + ", kValue, 3},
     {"OnlyTheTopIsTaken", "1 2 ", kValue, 2},
