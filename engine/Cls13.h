@@ -5,7 +5,6 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
-#include <new>
 #include <utility>
 #include <vector>
 
@@ -72,9 +71,8 @@ private:
     // deeper stack moves them all to the heap and stays there.
     static constexpr std::int32_t kInlineSlots = 10;
 
-    TaggedValue* InlineSlots() noexcept {
-        return std::launder(reinterpret_cast<TaggedValue*>(inline_));
-    }
+    // The values in inline_ are created there with construct_at.
+    TaggedValue* InlineSlots() noexcept { return reinterpret_cast<TaggedValue*>(inline_); }
     void PushDeeper(TaggedValue&& value);
     [[noreturn]] static void RaisePopEmpty();
     [[noreturn]] static void RaiseGetPopValueEmpty();
