@@ -23,21 +23,34 @@ public:
     virtual PointerSample Sample() = 0;
 };
 
-// Asks the window system on every call.
+// Asks the window system on every call: two round trips to an X server.
 class DirectPointerProbe final : public PointerProbe {
 public:
     PointerSample Sample() override;
 };
 
-// Every button polls the pointer every 50 ms, and their timers expire
-// together, so one real query serves all polls of one event-loop moment:
-// the first Sample() of a moment asks the source and posts a zero-timer
-// that forgets the answer when the event loop next runs. An answer older
-// than maxAgeMs is never used, so a long handler does not see a stale one.
+// Every button polls the pointer every 50 ms, mostly while it rests. This
+// probe keeps the last real answer and serves it to every poll until
+// something could have changed it: a resting pointer is asked about once
+// per maxAgeMs instead of twenty times a second.
+//
+// Invariant: the answer is forgotten as soon as the application is told of
+// anything that could move the pointer against our windows or change what
+// lies under it: a mouse, wheel, drag, enter or leave event reaching any
+// window or widget (the window system reports a window of another program
+// coming over ours, or going, as a leave or an enter); a window or widget
+// shown, hidden, moved, resized, restacked, reparented or exposed; a paint
+// (a widget's shape only changes with a repaint); activation and window
+// state changes. What the application is never told, such as a leave the
+// toolkit discards, or the position while the pointer roams outside our
+// windows, can be wrong for at most maxAgeMs: no older answer is served.
 class SharedPointerProbe final : public QObject, public PointerProbe {
 public:
-    static constexpr int DefaultMaxAgeMs = 5;
+    // A resting pointer costs one real query per period; a change the events
+    // missed shows within it.
+    static constexpr int DefaultMaxAgeMs = 2000;
 
+    // Watches the events of the application object that exists at construction.
     explicit SharedPointerProbe(PointerProbe& source, int maxAgeMs = DefaultMaxAgeMs,
                                 QObject* parent = nullptr);
 
@@ -45,6 +58,9 @@ public:
 
     // Forgets the cached answer; the next Sample() asks the source again.
     void Invalidate() { valid_ = false; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     PointerProbe& source_;
