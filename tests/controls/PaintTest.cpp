@@ -1,10 +1,10 @@
 #include "PixelSets.h"
 #include "XPButton.h"
 #include "XPButtonLook.h"
+#include "clsGradient.h"
 
 #include <QtTest>
 
-#include <algorithm>
 #include <memory>
 
 using namespace tallix;
@@ -21,33 +21,37 @@ public:
     }
 };
 
+// Reaches the vertex records that clsGradient hands to the platform.
+class clsGradientTestAccess {
+public:
+    static TriVertex Vertex(quint32 color) { return clsGradient::MakeVertex(0, 0, color); }
+};
+
 namespace {
 
 constexpr int W = 58;
 constexpr int H = 22;
 
-enum State { Normal, Hot, Focused, Pressed, HotPressed };
+enum Ring { NoRing, HotRing, FocusedRing, PressedRing };
 
-struct Flags {
-    bool hover;
-    bool focused;
-    bool pressed;
+// State flags and FocusDottedRect, with the ring and dots a face shows: the
+// first matching rule decides.
+struct State {
+    const char* name;
+    bool hover, focused, pressed, dotted;
+    Ring ring;
+    bool dots;
 };
-
-constexpr Flags FlagsOf(State state) {
-    switch (state) {
-    case Hot:
-        return {true, false, false};
-    case Focused:
-        return {false, true, false};
-    case Pressed:
-        return {false, false, true};
-    case HotPressed:
-        return {true, false, true};
-    default:
-        return {false, false, false};
-    }
-}
+constexpr State States[] = {
+    {"normal",                        false, false, false, true,  NoRing,      false},
+    {"hot and focused",               true,  true,  false, true,  HotRing,     false},
+    {"hot, dots off",                 true,  false, false, false, HotRing,     false},
+    {"focused",                       false, true,  false, true,  FocusedRing, true },
+    {"focused, dots off",             false, true,  false, false, FocusedRing, false},
+    {"pressed",                       false, false, true,  true,  PressedRing, false},
+    {"hot, pressed and focused",      true,  true,  true,  true,  PressedRing, true },
+    {"pressed and focused, dots off", false, true,  true,  false, PressedRing, false},
+};
 
 // A button as the designer leaves it, but without a caption, so that only the
 // face, border, ring and dots are on the surface.
@@ -60,16 +64,17 @@ std::unique_ptr<XPButton> MakeButton(int style, int width = W, int height = H) {
     return button;
 }
 
-void Paint(XPButton& button, Flags flags) {
-    XPButtonTestAccess::Paint(button, flags.hover, flags.focused, flags.pressed);
+void Paint(XPButton& button, const State& state) {
+    button.setFocusDottedRect(state.dotted);
+    XPButtonTestAccess::Paint(button, state.hover, state.focused, state.pressed);
 }
 
-quint32 At(const XPButton& button, int x, int y) {
-    return GetPixel(button.Surface(), {x, y});
+quint32 At(const XPButton& button, QPoint point) {
+    return GetPixel(button.Surface(), point);
 }
 
-PixelSet BlackPixels(const XPButton& button) {
-    return PixelsWhere(button.Surface(), [](quint32 colour) { return colour == 0; });
+PixelSet PixelsOf(const XPButton& button, quint32 colour) {
+    return PixelsWhere(button.Surface(), [colour](quint32 c) { return c == colour; });
 }
 
 // The dotted focus rectangle of a W x H control.
@@ -86,9 +91,13 @@ PixelSet FocusDots() {
     return dots;
 }
 
-// A pixel in the middle of each ring line, away from the focus dots.
+// A pixel in the middle of each ring line, away from the focus dots, and
+// border pixels clear of the rounded corners.
 constexpr std::array<QPoint, 8> RingProbes = {
     {{28, 1}, {1, 11}, {28, H - 3}, {W - 3, 11}, {28, 2}, {2, 11}, {28, H - 4}, {W - 4, 11}}
+};
+constexpr std::array<QPoint, 4> BorderProbes = {
+    {{28, 0}, {0, 11}, {W - 2, 11}, {28, H - 2}}
 };
 
 // A 16 x 16 picture pair: an 8 x 8 square at (4, 4), red in the icon.
@@ -104,24 +113,29 @@ QImage Picture(quint32 inside, quint32 outside) {
     return picture;
 }
 
-const XPButtonLook::StyleLook& Look(int style) {
-    return XPButtonLook::Styles[style - 1];
+void SetIcon(XPButton& button, bool icon = true, bool mask = true) {
+    button.setIcon(icon ? Picture(IconRed, 0) : QImage());
+    button.setIconMask(mask ? Picture(0, 0xFFFFFF) : QImage());
 }
 
-// The ring a state shows; none in the normal state. Pressed wins over hot.
-const XPButtonLook::RingLook* RingOf(int style, State state) {
-    const auto& look = Look(style);
-    switch (state) {
-    case Hot:
-        return &look.hot;
-    case Focused:
-        return &look.focused;
-    case Pressed:
-    case HotPressed:
-        return &look.pressed;
-    default:
-        return nullptr;
+// What one style and state should show; disabled, the flat look whatever the state.
+struct Look {
+    quint32 top, bottom, border;
+    const XPButtonLook::RingLook* ring;
+};
+
+Look Expected(int style, const State& state, bool enabled) {
+    const auto& d = XPButtonLook::Disabled;
+    if (!enabled) {
+        return {d.face, d.face, d.border, nullptr};
     }
+    const auto& look = XPButtonLook::Styles[style - 1];
+    const bool pressed = state.ring == PressedRing;
+    const std::array<const XPButtonLook::RingLook*, 4> rings = {nullptr, &look.hot, &look.focused,
+                                                                &look.pressed};
+    return {pressed ? look.face.pressedTop : look.face.normalTop,
+            pressed ? look.face.pressedBottom : look.face.normalBottom, look.face.border,
+            rings[state.ring]};
 }
 
 } // namespace
@@ -129,327 +143,170 @@ const XPButtonLook::RingLook* RingOf(int style, State state) {
 class PaintTest : public QObject {
     Q_OBJECT
 
-    static void addStyleStateRows() {
+private slots:
+    void lookOfEachStyleAndState_data() {
         QTest::addColumn<int>("style");
         QTest::addColumn<int>("state");
-        constexpr std::array<const char*, 5> names = {"normal", "hot", "focused", "pressed",
-                                                      "hot and pressed"};
-        for (int style = 1; style <= 3; ++style) {
-            for (int state = Normal; state <= HotPressed; ++state) {
-                QTest::addRow("style %d %s", style, names[state]) << style << state;
+        QTest::addColumn<bool>("enabled");
+        for (int style = 0; style <= 4; ++style) {
+            for (int state = 0; state < int(std::size(States)); ++state) {
+                for (const bool enabled : {true, false}) {
+                    QTest::addRow("style %d %s%s", style, States[state].name,
+                                  enabled ? "" : ", disabled")
+                        << style << state << enabled;
+                }
             }
         }
     }
-
-private slots:
-    void faceIsAVerticalGradientInsideTheBorder_data() { addStyleStateRows(); }
-    void faceIsAVerticalGradientInsideTheBorder() {
-        QFETCH(int, style);
-        QFETCH(int, state);
-        auto button = MakeButton(style);
-        Paint(*button, FlagsOf(State(state)));
-        const auto& face = Look(style).face;
-        const bool pressed = RingOf(style, State(state)) == &Look(style).pressed;
-        const quint32 top = pressed ? face.pressedTop : face.normalTop;
-        const quint32 bottom = pressed ? face.pressedBottom : face.normalBottom;
-
-        // The corner pixels lie outside the rounded border.
-        QCOMPARE(At(*button, 0, 0), top);
-        QCOMPARE(At(*button, W - 1, 0), top);
-        // The bottom row is one step of 22 short of the bottom colour.
-        QVERIFY(ChannelsWithin(At(*button, 0, H - 1), bottom, 5));
-        for (const QPoint border : {QPoint(28, 0), QPoint(0, 11), QPoint(W - 2, 11),
-                                    QPoint(28, H - 2), QPoint(1, 0), QPoint(W - 2, 1)}) {
-            QCOMPARE(At(*button, border.x(), border.y()), face.border);
-        }
-    }
-
     // Lines beyond the state's ring (all of them in the normal state, the inner
     // four of silver pressed) leave the face as it is: the same colour as the
     // last column, which lies outside the border.
-    void ringLinesTakeTheColoursOfTheStyleAndState_data() { addStyleStateRows(); }
-    void ringLinesTakeTheColoursOfTheStyleAndState() {
+    void lookOfEachStyleAndState() {
         QFETCH(int, style);
         QFETCH(int, state);
+        QFETCH(bool, enabled);
         auto button = MakeButton(style);
-        Paint(*button, FlagsOf(State(state)));
-        const XPButtonLook::RingLook* ring = RingOf(style, State(state));
+        button->setEnabledFlag(enabled);
+        if (style == 0 || style == 4) { // no face, border, ring, icon or caption
+            button->setCaption(QStringLiteral("Text"));
+            SetIcon(*button);
+        }
+        Paint(*button, States[state]);
+        if (style == 0 || style == 4) {
+            const QRgb paper = button->palette().color(button->backgroundRole()).rgb();
+            const PixelSet painted = PixelsWhere(
+                button->Surface(), [paper](quint32 colour) { return colour != ToBgr(paper); });
+            const bool dots = States[state].hover && States[state].dotted;
+            QCOMPARE(painted, dots ? FocusDots() : PixelSet());
+            QVERIFY(!button->mask().contains(QPoint(0, 0)));
+            return;
+        }
+        const Look look = Expected(style, States[state], enabled);
+        // The corner pixels lie outside the rounded border; the bottom row is
+        // one step of 22 short of the bottom colour.
+        QCOMPARE(At(*button, {0, 0}), look.top);
+        QCOMPARE(At(*button, {W - 1, 0}), look.top);
+        QVERIFY(ChannelsWithin(At(*button, {0, H - 1}), look.bottom, 5));
+        for (const QPoint border : BorderProbes) {
+            QCOMPARE(At(*button, border), look.border);
+        }
         for (std::size_t line = 0; line < RingProbes.size(); ++line) {
             const QPoint probe = RingProbes[line];
-            const bool drawn = ring != nullptr && line < ring->lines;
-            QCOMPARE(At(*button, probe.x(), probe.y()),
-                     drawn ? ring->colors[line] : At(*button, W - 1, probe.y()));
+            const bool drawn = look.ring != nullptr && line < look.ring->lines;
+            QCOMPARE(At(*button, probe),
+                     drawn ? look.ring->colors[line] : At(*button, {W - 1, probe.y()}));
         }
+        QCOMPARE(PixelsOf(*button, 0), enabled && States[state].dots ? FocusDots() : PixelSet());
     }
 
-    // A few colours straight from the design, so a slip in the tables shows.
-    void ringColoursMatchTheDesign_data() {
-        QTest::addColumn<int>("style");
-        QTest::addColumn<int>("state");
-        QTest::addColumn<int>("line");
-        QTest::addColumn<quint32>("colour");
-        QTest::newRow("blue hot top") << 1 << int(Hot) << 1 << quint32(0xCFF0FF);
-        QTest::newRow("blue focused bottom") << 1 << int(Focused) << 3 << quint32(0xEE8269);
-        QTest::newRow("blue pressed right inner") << 1 << int(Pressed) << 8 << quint32(0xDBE2E3);
-        QTest::newRow("silver focused left inner") << 2 << int(Focused) << 6 << quint32(0xFFFFFF);
-        QTest::newRow("silver pressed right") << 2 << int(Pressed) << 4 << quint32(0xFFFFFF);
-        QTest::newRow("olive hot bottom inner") << 3 << int(Hot) << 7 << quint32(0x4F91E3);
-        QTest::newRow("olive focused right inner") << 3 << int(Focused) << 8 << quint32(0x5DC398);
-    }
-    void ringColoursMatchTheDesign() {
-        QFETCH(int, style);
-        QFETCH(int, state);
-        QFETCH(int, line);
-        QFETCH(quint32, colour);
-        auto button = MakeButton(style);
-        Paint(*button, FlagsOf(State(state)));
-        const QPoint probe = RingProbes[line - 1];
-        QCOMPARE(At(*button, probe.x(), probe.y()), colour);
-    }
-
-    void focusDotsFollowTheFirstMatchingState_data() {
-        QTest::addColumn<bool>("hover");
-        QTest::addColumn<bool>("focused");
-        QTest::addColumn<bool>("pressed");
-        QTest::addColumn<bool>("dotted");
-        QTest::addColumn<bool>("dots");
-        QTest::newRow("focused") << false << true << false << true << true;
-        QTest::newRow("focused, dots off") << false << true << false << false << false;
-        QTest::newRow("hot and focused") << true << true << false << true << false;
-        QTest::newRow("pressed") << false << false << true << true << false;
-        QTest::newRow("pressed and focused") << false << true << true << true << true;
-        QTest::newRow("hot, pressed and focused") << true << true << true << true << true;
-        QTest::newRow("pressed and focused, dots off") << false << true << true << false << false;
-    }
-    void focusDotsFollowTheFirstMatchingState() {
-        QFETCH(bool, hover);
-        QFETCH(bool, focused);
-        QFETCH(bool, pressed);
-        QFETCH(bool, dotted);
-        QFETCH(bool, dots);
-        for (int style = 1; style <= 3; ++style) {
-            auto button = MakeButton(style);
-            button->setFocusDottedRect(dotted);
-            Paint(*button, {hover, focused, pressed});
-            QCOMPARE(BlackPixels(*button), dots ? FocusDots() : PixelSet());
-        }
-    }
-
-    void disabledLookIgnoresTheFlags_data() {
-        QTest::addColumn<int>("style");
-        QTest::addColumn<int>("state");
-        for (int style = 1; style <= 3; ++style) {
-            for (int state = Normal; state <= Pressed; ++state) {
-                QTest::addRow("style %d state %d", style, state) << style << state;
+    // The window's shape and the border's outline follow RoundedValue: the
+    // border's top row loses `cut` pixels at each end, its corners mirror each
+    // other, its right and bottom lie on column W-2 and row H-2, and each
+    // middle row holds just its two ends.
+    void shapeAndBorderFollowRoundedValue() {
+        for (const auto& [rounded, cut] : {std::pair(0, 0), std::pair(5, 1), std::pair(10, 3)}) {
+            auto button = MakeButton(XPButton::csBlue);
+            button->setRoundedValue(rounded);
+            const QRegion shape = button->mask();
+            QCOMPARE(shape.boundingRect(), QRect(0, 0, W, H));
+            for (const QPoint corner : {QPoint(0, 0), QPoint(W - 1, 0), QPoint(W - 1, H - 1)}) {
+                QCOMPARE(shape.contains(corner), rounded == 0);
             }
+            const PixelSet border = PixelsOf(*button, XPButtonLook::Blue.face.border);
+            for (int x = 0; x < W; ++x) {
+                QCOMPARE(border.count({x, 0}) == 1, x >= cut && x <= W - 2 - cut);
+            }
+            for (const auto& [x, y] : border) {
+                QVERIFY(border.count({W - 2 - x, y}) && border.count({x, H - 2 - y}));
+            }
+            QCOMPARE(std::count_if(border.begin(), border.end(),
+                                   [](const auto& p) { return p.second == H / 2; }),
+                     std::ptrdiff_t(2));
         }
     }
-    void disabledLookIgnoresTheFlags() {
-        QFETCH(int, style);
-        QFETCH(int, state);
-        auto button = MakeButton(style);
-        button->setEnabledFlag(false);
-        const Flags flags = FlagsOf(State(state));
-        Paint(*button, {flags.hover, true, flags.pressed});
-        const auto& disabled = XPButtonLook::Disabled;
-        QCOMPARE(At(*button, 0, 0), disabled.face);
-        QCOMPARE(At(*button, 0, H - 1), disabled.face);
-        for (const QPoint probe : RingProbes) {
-            QCOMPARE(At(*button, probe.x(), probe.y()), disabled.face);
-        }
-        QCOMPARE(At(*button, 28, 0), disabled.border);
-        QCOMPARE(At(*button, W - 2, 11), disabled.border);
-        QVERIFY(BlackPixels(*button).empty());
-    }
 
-    void stylesWithoutAFaceShowDotsOnlyWhileHot_data() {
-        QTest::addColumn<int>("style");
-        QTest::addColumn<bool>("hover");
-        QTest::addColumn<bool>("dotted");
-        for (int style : {0, 4}) {
-            QTest::addRow("style %d hot", style) << style << true << true;
-            QTest::addRow("style %d hot, dots off", style) << style << true << false;
-            QTest::addRow("style %d focused only", style) << style << false << true;
-        }
-    }
-    void stylesWithoutAFaceShowDotsOnlyWhileHot() {
-        QFETCH(int, style);
-        QFETCH(bool, hover);
-        QFETCH(bool, dotted);
-        auto button = MakeButton(XPButton::csBlue);
-        button->setCaption(QStringLiteral("Text"));
-        button->setFocusDottedRect(dotted);
-        Paint(*button, {hover, true, false});
-        button->setColorStyle(style);
-
-        const QRgb background = button->palette().color(button->backgroundRole()).rgb();
-        const quint32 paper = ToBgr(background);
-        const PixelSet painted =
-            PixelsWhere(button->Surface(), [paper](quint32 colour) { return colour != paper; });
-        QCOMPARE(painted, hover && dotted ? FocusDots() : PixelSet());
-        QVERIFY(!button->mask().contains(QPoint(0, 0)));
-    }
-
-    void windowShapeFollowsRoundedValue_data() {
-        QTest::addColumn<int>("rounded");
-        QTest::addColumn<bool>("cornerShown");
-        QTest::newRow("rounded 5") << 5 << false;
-        QTest::newRow("rounded 0") << 0 << true;
-    }
-    void windowShapeFollowsRoundedValue() {
-        QFETCH(int, rounded);
-        QFETCH(bool, cornerShown);
-        auto button = MakeButton(XPButton::csBlue);
-        button->setRoundedValue(rounded);
-        QCOMPARE(button->mask().boundingRect(), QRect(0, 0, W, H));
-        for (const QPoint corner : {QPoint(0, 0), QPoint(W - 1, H - 1)}) {
-            QCOMPARE(button->mask().contains(corner), cornerShown);
-        }
-        const quint32 border = Look(XPButton::csBlue).face.border;
-        QCOMPARE(At(*button, 0, 0) == border, cornerShown);
-        QCOMPARE(At(*button, W - 2, H - 2) == border, cornerShown);
-    }
-
+    // origin: where the 16 x 16 picture lands, if anywhere. Disabled, both
+    // transfers take the greyed mask, so its pixels are copied as they are.
     void iconIsCutOutWithItsMask_data() {
         QTest::addColumn<int>("alignment");
         QTest::addColumn<int>("height");
+        QTest::addColumn<bool>("icon");
+        QTest::addColumn<bool>("mask");
+        QTest::addColumn<bool>("enabled");
         QTest::addColumn<QPoint>("origin");
-        QTest::newRow("left") << int(XPButton::iaLeft) << H << QPoint(5, 3);
-        QTest::newRow("right") << int(XPButton::iaRight) << H << QPoint(W - 16 - 5, 3);
+        const int left = XPButton::iaLeft;
+        const QPoint none(-99, 0);
+        QTest::newRow("left") << left << H << true << true << true << QPoint(5, 3);
+        QTest::newRow("right") << int(XPButton::iaRight) << H << true << true << true
+                               << QPoint(37, 3);
         QTest::newRow("half pixel rounds down to even")
-            << int(XPButton::iaLeft) << 21 << QPoint(5, 2);
+            << left << 21 << true << true << true << QPoint(5, 2);
         QTest::newRow("half pixel rounds up to even")
-            << int(XPButton::iaLeft) << 23 << QPoint(5, 4);
+            << left << 23 << true << true << true << QPoint(5, 4);
+        QTest::newRow("greyed") << left << H << true << true << false << QPoint(5, 3);
+        QTest::newRow("icon without mask") << left << H << true << false << true << none;
+        QTest::newRow("mask without icon") << left << H << false << true << true << none;
+        QTest::newRow("alignment 0") << 0 << H << true << true << true << none;
     }
     void iconIsCutOutWithItsMask() {
         QFETCH(int, alignment);
         QFETCH(int, height);
+        QFETCH(bool, icon);
+        QFETCH(bool, mask);
+        QFETCH(bool, enabled);
         QFETCH(QPoint, origin);
         auto plain = MakeButton(XPButton::csBlue, W, height);
         auto button = MakeButton(XPButton::csBlue, W, height);
+        plain->setEnabledFlag(enabled);
+        button->setEnabledFlag(enabled);
         button->setIconAlignment(alignment);
-        button->setIcon(Picture(IconRed, 0));
-        button->setIconMask(Picture(0, 0xFFFFFF));
-
-        const QRect shape = IconShape.translated(origin);
+        SetIcon(*button, icon, mask);
+        const QRect picture = QRect(0, 0, 16, 16).translated(origin);
         for (const auto& [x, y] : Rectangle(QRect(0, 0, W, height))) {
-            const bool inShape = shape.contains(x, y);
-            QCOMPARE(At(*button, x, y), inShape ? IconRed : At(*plain, x, y));
+            quint32 expected = At(*plain, {x, y});
+            if (IconShape.translated(origin).contains(x, y)) {
+                expected = enabled ? IconRed : XPButtonLook::Disabled.icon;
+            } else if (!enabled && picture.contains(x, y)) {
+                expected = 0xFFFFFF;
+            }
+            QCOMPARE(At(*button, {x, y}), expected);
         }
     }
 
-    void incompleteOrUnalignedIconDrawsNothing_data() {
-        QTest::addColumn<bool>("icon");
-        QTest::addColumn<bool>("mask");
-        QTest::addColumn<int>("alignment");
-        QTest::newRow("icon without mask") << true << false << int(XPButton::iaLeft);
-        QTest::newRow("mask without icon") << false << true << int(XPButton::iaLeft);
-        QTest::newRow("alignment 0") << true << true << 0;
-    }
-    void incompleteOrUnalignedIconDrawsNothing() {
-        QFETCH(bool, icon);
-        QFETCH(bool, mask);
-        QFETCH(int, alignment);
-        auto plain = MakeButton(XPButton::csBlue);
-        auto button = MakeButton(XPButton::csBlue);
-        button->setIconAlignment(alignment);
-        button->setIcon(icon ? Picture(IconRed, 0) : QImage());
-        button->setIconMask(mask ? Picture(0, 0xFFFFFF) : QImage());
-        QCOMPARE(button->Surface(), plain->Surface());
-    }
-
-    void disabledIconIsTheMaskInGrey() {
-        auto button = MakeButton(XPButton::csOlive);
-        button->setIcon(Picture(IconRed, 0));
-        button->setIconMask(Picture(0, 0xFFFFFF));
-        button->setEnabledFlag(false);
-        const QRect picture(5, 3, 16, 16);
-        for (const auto& [x, y] : Rectangle(picture)) {
-            const bool inShape = IconShape.translated(picture.topLeft()).contains(x, y);
-            QCOMPARE(At(*button, x, y), inShape ? XPButtonLook::Disabled.icon : 0xFFFFFF);
-        }
-    }
-
-    void captionIsPlacedByItsAlignment_data() {
-        QTest::addColumn<int>("alignment");
-        QTest::newRow("left") << int(XPButton::caLeft);
-        QTest::newRow("right") << int(XPButton::caRight);
-        QTest::newRow("centre") << int(XPButton::caCenter);
-        QTest::newRow("alignment 3") << 3;
-    }
+    // Ink in ForeColor 100 twips (6.7 pixels) from the left or right edge, or
+    // centred; none for alignment 3. Disabled, it is grey like the border.
     void captionIsPlacedByItsAlignment() {
-        QFETCH(int, alignment);
         auto button = MakeButton(XPButton::csBlue, 120, 22);
         button->setCaption(QStringLiteral("Wide"));
-        button->setCaptionAlignment(alignment);
-        const PixelSet ink = PixelsWhere(
-            button->Surface(), [](quint32 colour) { return ChannelsWithin(colour, 0, 0x60); });
-        if (alignment == 3) {
-            QVERIFY(ink.empty());
-            return;
-        }
-        QVERIFY(!ink.empty());
-        int left = 120;
-        int right = 0;
-        for (const auto& [x, y] : ink) {
-            left = std::min(left, x);
-            right = std::max(right, x);
-        }
-        // 100 twips are 6.7 pixels at 96 dots per inch.
-        switch (alignment) {
-        case XPButton::caLeft:
-            QVERIFY2(left >= 6 && left <= 8, qPrintable(QString::number(left)));
-            break;
-        case XPButton::caRight:
-            QVERIFY2(right >= 120 - 9 && right <= 120 - 7, qPrintable(QString::number(right)));
-            break;
-        default:
-            QVERIFY2(qAbs((left + right + 1) / 2 - 60) <= 2,
-                     qPrintable(QStringLiteral("%1..%2").arg(left).arg(right)));
-        }
-    }
-
-    void captionTakesForeColourOrTheDisabledColour() {
-        auto button = MakeButton(XPButton::csBlue, 120, 22);
-        button->setCaption(QStringLiteral("HHH"));
-        button->setForeColor(0x0000FF);
-        const auto count = [&](quint32 colour) {
-            return PixelsWhere(button->Surface(), [colour](quint32 c) { return c == colour; })
-                .size();
+        button->setForeColor(IconRed);
+        const auto ink = [&](int alignment) {
+            button->setCaptionAlignment(alignment);
+            const PixelSet pixels = PixelsOf(*button, IconRed);
+            return pixels.empty() ? std::pair(-99, -99)
+                                  : std::pair(pixels.begin()->first, pixels.rbegin()->first);
         };
-        QVERIFY(count(0x0000FF) > 0);
+        QVERIFY(qAbs(ink(XPButton::caLeft).first - 7) <= 1);
+        QVERIFY(qAbs(ink(XPButton::caRight).second - 112) <= 1);
+        const auto [left, right] = ink(XPButton::caCenter);
+        QVERIFY(qAbs((left + right + 1) / 2 - 60) <= 2);
+        QCOMPARE(ink(3).first, -99);
         button->setEnabledFlag(false);
-        QCOMPARE(count(0x0000FF), std::size_t(0));
-        // The border has the same grey; the caption adds to it.
-        const std::size_t grey = count(XPButtonLook::Disabled.caption);
+        QCOMPARE(ink(XPButton::caCenter).first, -99);
+        const std::size_t grey = PixelsOf(*button, XPButtonLook::Disabled.caption).size();
         button->setCaption(QString());
-        QVERIFY(grey > count(XPButtonLook::Disabled.caption));
+        QVERIFY(grey > PixelsOf(*button, XPButtonLook::Disabled.caption).size());
     }
 
-    void paintShowsTheSurface() {
-        auto button = MakeButton(XPButton::csSilver);
-        Paint(*button, FlagsOf(Focused));
-        const QImage shown = button->grab().toImage();
-        // Outside the window's shape nothing is painted.
-        for (const auto& [x, y] : Rectangle(QRect(0, 0, W, H))) {
-            if (button->mask().contains(QPoint(x, y))) {
-                QCOMPARE(ToBgr(shown.pixel(x, y)), At(*button, x, y));
-            }
+    // Each channel holds its colour component in the high byte and 0 in the
+    // low one: 0xFBFCFC, for one, gives red 0xFC00, green 0xFC00 and blue
+    // 0xFB00. The top byte of the colour is ignored.
+    void gradientVertexChannelsCarryTheComponentInTheirHighByte() {
+        const auto high = [](qint16 channel) { return quint32(quint16(channel)) >> 8; };
+        for (const quint32 color : {0xFBFCFCu, 0xFFFFFFu, 0u, 0xFF804020u}) {
+            const TriVertex v = clsGradientTestAccess::Vertex(color);
+            QCOMPARE(high(v.Red) | high(v.Green) << 8 | high(v.Blue) << 16, color & 0xFFFFFF);
+            QCOMPARE(quint8(v.Red) | quint8(v.Green) | quint8(v.Blue) | v.Alpha, 0);
         }
-    }
-
-    void zeroSizeOrNegativeCornersPaintWithoutHarm() {
-        auto empty = MakeButton(XPButton::csBlue, 0, 0);
-        empty->setIcon(Picture(IconRed, 0));
-        empty->setIconMask(Picture(0, 0xFFFFFF));
-        empty->setCaption(QStringLiteral("x"));
-        Paint(*empty, {true, true, true});
-        QVERIFY(empty->Surface().isNull());
-
-        auto tiny = MakeButton(XPButton::csBlue, 3, 2);
-        tiny->setRoundedValue(-7);
-        Paint(*tiny, {false, true, true});
-        QCOMPARE(tiny->Surface().size(), QSize(3, 2));
     }
 };
 

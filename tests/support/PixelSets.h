@@ -5,27 +5,18 @@
 #include <QImage>
 #include <QRect>
 
+#include <cstdlib>
 #include <set>
 #include <utility>
 
-// Pixel-level helpers for the drawing and painting tests: images are compared
-// as sets of logical pixels, so a failure names the pixels that differ.
+// Pixel-level helpers for the painting tests: images are compared as sets of
+// logical pixels, so a failure names the pixels that differ.
 namespace tallix::testing {
 
 using PixelSet = std::set<std::pair<int, int>>;
 
-// A background that none of the colours under test equals.
-inline constexpr quint32 Paper = 0x123456;
-
-inline QImage Canvas(int width, int height, double ratio = 1.0) {
-    QImage image(qRound(width * ratio), qRound(height * ratio), QImage::Format_RGB32);
-    image.setDevicePixelRatio(ratio);
-    image.fill(ToRgb(Paper));
-    return image;
-}
-
-// The logical pixels of image whose colour satisfies keep(colour).
-template <typename Keep> PixelSet PixelsWhere(const QImage& image, Keep keep) {
+// The logical pixels of image whose colour (0x00BBGGRR) satisfies keep(colour).
+inline PixelSet PixelsWhere(const QImage& image, auto keep) {
     PixelSet pixels;
     const QSize size = image.deviceIndependentSize().toSize();
     for (int y = 0; y < size.height(); ++y) {
@@ -36,10 +27,6 @@ template <typename Keep> PixelSet PixelsWhere(const QImage& image, Keep keep) {
         }
     }
     return pixels;
-}
-
-inline PixelSet Painted(const QImage& image) {
-    return PixelsWhere(image, [](quint32 colour) { return colour != Paper; });
 }
 
 inline PixelSet Rectangle(const QRect& rect) {
@@ -55,8 +42,7 @@ inline PixelSet Rectangle(const QRect& rect) {
 // Whether every colour channel of a and b (0x00BBGGRR) differs by at most tolerance.
 inline bool ChannelsWithin(quint32 a, quint32 b, int tolerance) {
     for (int shift = 0; shift < 24; shift += 8) {
-        const int difference = int((a >> shift) & 0xFF) - int((b >> shift) & 0xFF);
-        if (difference > tolerance || difference < -tolerance) {
+        if (std::abs(int((a >> shift) & 0xFF) - int((b >> shift) & 0xFF)) > tolerance) {
             return false;
         }
     }
