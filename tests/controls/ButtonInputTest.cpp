@@ -9,6 +9,8 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include <functional>
+
 namespace {
 
 // The events of one button, in the order raised, each with its parameters.
@@ -259,6 +261,39 @@ private slots:
         PointAt(point);
         button_->PollHover();
         QCOMPARE(enters.count(), over ? 1 : 0);
+    }
+
+    // The polls share one answer while the pointer rests; a change that puts
+    // something else under the pointer makes the next poll ask again.
+    void hoverFollowsAChangeUnderARestingPointer_data() {
+        QTest::addColumn<int>("change");
+        QTest::newRow("widget shown over it") << 0;
+        QTest::newRow("control moved away") << 1;
+        QTest::newRow("corner rounded off under it") << 2;
+    }
+    void hoverFollowsAChangeUnderARestingPointer() {
+        QFETCH(int, change);
+        const std::function<void()> changes[] = {
+            [&] {
+                auto* over = new QLabel(window_.get());
+                over->setGeometry(QRect(button_->pos(), QSize(8, 8)));
+                over->show();
+            },
+            [&] { button_->move(button_->pos() + QPoint(0, 30)); },
+            [&] {
+                button_->setRoundedValue(22);
+                QCoreApplication::processEvents(); // the new shape comes with a repaint
+            },
+        };
+        QSignalSpy enters(button_, &XPButton::MouseEnters);
+        QSignalSpy leaves(button_, &XPButton::MouseLeaves);
+        PointAt({2, 2});
+        QTRY_COMPARE(enters.count(), 1);
+        QCoreApplication::processEvents(); // the hot look's repaint
+        button_->PollHover();              // the answer every poll now shares
+        changes[change]();
+        button_->PollHover();
+        QCOMPARE(leaves.count(), 1);
     }
 };
 
