@@ -58,7 +58,7 @@ void BM_HoverTickSharedQuery(benchmark::State& state) {
     tallix::SharedPointerProbe shared(direct);
     Keypad keypad(shared);
     for (auto _ : state) {
-        shared.Invalidate(); // each tick is a new event-loop moment
+        shared.Invalidate(); // as after a pointer move: one real query per tick
         keypad.Tick();
     }
 }
