@@ -27,7 +27,8 @@ private:
         double nanoseconds = 0.0; // CPU time per iteration: the machine may be shared
         long long length = 0;
     };
-    void PrintPairs(std::ostream& out, const std::string& muparserPrefix, const char* title) const;
+    void PrintPairs(std::ostream& out, const std::string& muparserPrefix, const char* title,
+                    const char* verdict) const;
     void PrintLongInputs(std::ostream& out) const;
 
     std::vector<Timing> timings_; // in the order the benchmarks ran
