@@ -9,6 +9,9 @@ void SetBackColor(QWidget& widget, const QColor& color) {
     QPalette palette = widget.palette();
     palette.setColor(QPalette::Window, color);
     palette.setColor(QPalette::Base, color);
+    // Buttons, option buttons among them, fill their background with the
+    // Button role rather than Window.
+    palette.setColor(widget.backgroundRole(), color);
     widget.setPalette(palette);
     widget.setAutoFillBackground(true);
 }
