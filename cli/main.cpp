@@ -1,10 +1,10 @@
 // tallix-cli: the Tallix calculator on the command line.
 
+#include "DecimalSeparator.h"
 #include "ExpressionRunner.h"
 #include "HelpText.h"
 #include "Options.h"
 
-#include <clocale>
 #include <iostream>
 #include <string>
 #include <string_view>
@@ -20,13 +20,10 @@ constexpr int kAllGaveResults = 0;
 constexpr int kSomeGaveNoResult = 1;
 constexpr int kUsageError = 2;
 
-// The decimal separator of the user's locale. The numeric locale is put back
-// to "C" afterwards so that no number conversion in the engine depends on it.
+// The decimal separator of the user's locale, decided as the window decides
+// it: from the environment, whether or not that locale is installed.
 std::string LocaleDecimalSeparator() {
-    std::setlocale(LC_ALL, "");
-    const std::string separator = std::localeconv()->decimal_point;
-    std::setlocale(LC_NUMERIC, "C");
-    return separator.empty() ? "." : separator;
+    return std::string(tallix::DecimalSeparatorFromEnvironment());
 }
 
 bool RunArguments(ExpressionRunner& runner, const std::vector<std::string>& expressions) {

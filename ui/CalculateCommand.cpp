@@ -17,7 +17,7 @@ QString FromStd(std::string_view text) {
 }
 
 void ShowOutcome(const CalculationResult& result, EditBox& Text1, MessageService& messages,
-                 const QLocale& locale) {
+                 std::string_view decimalSeparator) {
     switch (result.kind) {
     case CalculationResult::Kind::SyntaxError:
     case CalculationResult::Kind::NoResult:
@@ -26,7 +26,7 @@ void ShowOutcome(const CalculationResult& result, EditBox& Text1, MessageService
         Text1.SetText(FromStd(kCannotCalculateText));
         return;
     case CalculationResult::Kind::Value:
-        Text1.SetText(FromStd(FormatResult(result.value, locale.decimalPoint().toStdString())));
+        Text1.SetText(FromStd(FormatResult(result.value, decimalSeparator)));
         return;
     case CalculationResult::Kind::Failure:
         messages.ShowMessage(result.errorDescription, kErrorTitle, MessageIcon::Warning);
@@ -37,7 +37,7 @@ void ShowOutcome(const CalculationResult& result, EditBox& Text1, MessageService
 } // namespace
 
 void RunCalculate(EditBox& Text1, const QRadioButton& Option2, MessageService& messages,
-                  const QLocale& locale) {
+                  std::string_view decimalSeparator) {
     const std::optional<std::string> prepared =
         PrepareExpression(Text1.Text().toStdString(), messages);
     if (!prepared) {
@@ -48,7 +48,8 @@ void RunCalculate(EditBox& Text1, const QRadioButton& Option2, MessageService& m
     // Radians unless "Angle" is selected, read now: the choice counts only
     // at the moment of a calculation.
     const bool bolDegree = Option2.isChecked();
-    ShowOutcome(CalculatePrepared(expression, bolDegree, messages), Text1, messages, locale);
+    ShowOutcome(CalculatePrepared(expression, bolDegree, messages), Text1, messages,
+                decimalSeparator);
 }
 
 } // namespace tallix

@@ -85,7 +85,7 @@ void frmMain::Text1_KeyPress(int& KeyAscii) {
 }
 
 void frmMain::Calculate() {
-    RunCalculate(Text1_, Option2_, services_.messages, services_.locale);
+    RunCalculate(Text1_, Option2_, services_.messages, services_.decimalSeparator);
 }
 
 void frmMain::Backspace() {

@@ -1,16 +1,17 @@
 #pragma once
 
+#include "DecimalSeparator.h"
 #include "EditBox.h"
 #include "FormBuilder.h"
 #include "HelpCommand.h"
 #include "MessageService.h"
 
 #include <QListWidget>
-#include <QLocale>
 #include <QRadioButton>
 #include <QWidget>
 
 #include <functional>
+#include <string>
 
 namespace tallix {
 
@@ -21,8 +22,8 @@ struct frmMainServices {
     MessageService& messages;
     DesktopService& desktop;
     std::function<void(DesktopService& desktop, QWidget* owner)> showAbout = &ShowAbout;
-    // Decimal separator of results; the user's regional settings by default.
-    QLocale locale = QLocale();
+    // Decimal separator of results; the user's locale by default.
+    std::string decimalSeparator = std::string(DecimalSeparatorFromEnvironment());
 };
 
 // The main window: built from its stored layout, then the load step; the

@@ -11,6 +11,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <utility>
 
@@ -26,18 +27,13 @@ template <typename Row, int N> void AddTableRows(const Row (&rows)[N]) {
 
 // A shown and active main window whose message boxes and desktop are
 // recorded. Its About command is counted and runs aboutBox, the real modal
-// box by default.
+// box by default. Results carry decimalSeparator when one is given, else the
+// separator the window finds in the environment.
 class MainWindowHarness {
 public:
     explicit MainWindowHarness(std::function<void(DesktopService&, QWidget*)> aboutBox = &ShowAbout,
-                               const QLocale& locale = QLocale())
-        : window(std::make_unique<frmMain>(frmMainServices{
-              messages, desktop,
-              [this, aboutBox = std::move(aboutBox)](DesktopService& desktop, QWidget* owner) {
-                  ++aboutCount;
-                  aboutBox(desktop, owner);
-              },
-              locale})) {
+                               std::optional<std::string> decimalSeparator = std::nullopt)
+        : window(std::make_unique<frmMain>(Services(std::move(aboutBox), decimalSeparator))) {
         window->show();
         window->activateWindow();
         // The tests that rely on the focus check it themselves.
@@ -71,6 +67,21 @@ public:
         return boxes;
     }
 
+private:
+    frmMainServices Services(std::function<void(DesktopService&, QWidget*)> aboutBox,
+                             const std::optional<std::string>& decimalSeparator) {
+        frmMainServices services{.messages = messages,
+                                 .desktop = desktop,
+                                 .showAbout = [this, aboutBox = std::move(aboutBox)](
+                                                  DesktopService& desktop, QWidget* owner) {
+                                     ++aboutCount;
+                                     aboutBox(desktop, owner);
+                                 }};
+        services.decimalSeparator = decimalSeparator.value_or(services.decimalSeparator);
+        return services;
+    }
+
+public:
     RecordingMessageService messages;
     RecordingDesktopService desktop;
     int aboutCount = 0;
