@@ -23,7 +23,8 @@ Options:
   --radians              they take radians (the default); the last of the
                          two given counts
   --decimal-separator C  write results with C as the decimal separator
-                         (default: the locale's, from LC_ALL, LC_NUMERIC or LANG)
+                         (default: the locale's, from LC_ALL, LC_NUMERIC or LANG;
+                         "." where the locale's is neither "." nor ",")
   --postfix              translate only: print each expression in postfix
                          order, tokens separated by single spaces
   --                     end of options; needed before an expression that
