@@ -104,16 +104,18 @@ def xdotool(display, *args):
     return result.stdout
 
 
-def window_geometry(display, name):
-    """(x, y, width, height) of the first visible window with that name."""
-    ids = xdotool(display, "search", "--sync", "--onlyvisible", "--name", name).split()
-    if not ids:
-        raise RuntimeError("no window named " + name)
+def window_geometry(display, window):
+    """(x, y, width, height) of the window with that id."""
     values = {}
-    for line in xdotool(display, "getwindowgeometry", "--shell", ids[0]).splitlines():
+    for line in xdotool(display, "getwindowgeometry", "--shell", window).splitlines():
         key, _, value = line.partition("=")
         values[key] = int(value)
     return values["X"], values["Y"], values["WIDTH"], values["HEIGHT"]
+
+
+def visible_windows(display, *search):
+    """The ids of the shown windows that `xdotool search` finds."""
+    return xdotool(display, "search", "--onlyvisible", *search).split()
 
 
 class _XImage(ctypes.Structure):
