@@ -16,6 +16,10 @@ JOBS          ?= $(shell nproc 2>/dev/null || echo 2)
 # Debian packages by purpose; `deps` installs whichever of them are missing.
 BUILD_PACKAGES := cmake make g++ pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev \
                   libbenchmark-dev libmuparser-dev fonts-liberation fonts-dejavu-core
+# Start-up picks Wayland when the session offers it.
+RUN_PACKAGES  := qt6-wayland
+# The tests that drive the real window on Xvfb and on weston nested in it.
+E2E_PACKAGES  := python3 xvfb xauth xdotool weston libx11-6 $(RUN_PACKAGES)
 CHECK_PACKAGES := clang libclang-rt-14-dev clang-format
 GUI_BENCH_PACKAGES := xvfb xauth x11-utils xdotool speedcrunch
 
@@ -25,8 +29,8 @@ comma := ,
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 CMAKE_CONFIGURE = cmake -S . -B $(1) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) $(2) >/dev/null
 
-.PHONY: all deps deps-check deps-gui-bench configure build run test check-sanitize fuzz \
-        bench bench-gui format format-check install clean
+.PHONY: all deps deps-run deps-e2e deps-check deps-gui-bench configure build run test \
+        check-sanitize fuzz bench bench-gui format format-check install clean
 
 all: build
 
@@ -47,6 +51,13 @@ endef
 deps:
 	$(call install_missing,$(BUILD_PACKAGES))
 
+# After `deps`, so that two apt-get runs never contend for the lock.
+deps-run: deps
+	$(call install_missing,$(RUN_PACKAGES))
+
+deps-e2e: deps
+	$(call install_missing,$(E2E_PACKAGES))
+
 deps-check:
 	$(call install_missing,$(BUILD_PACKAGES) $(CHECK_PACKAGES))
 
@@ -59,11 +70,11 @@ configure: deps
 build: configure
 	cmake --build $(BUILD_DIR) -j $(JOBS)
 
-run: build
+run: deps-run build
 	@if [ -x $(BUILD_DIR)/bin/tallix ]; then exec $(BUILD_DIR)/bin/tallix; \
 	 else exec $(BUILD_DIR)/bin/tallix-cli; fi
 
-test: build
+test: deps-e2e build
 	cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
 
 # Every test again, built with AddressSanitizer and UndefinedBehaviorSanitizer.

@@ -1,8 +1,12 @@
 #include "PointerProbe.h"
 
+#include "SurfacePointerProbe.h"
+
 #include <QApplication>
 #include <QCursor>
 #include <QEvent>
+
+#include <algorithm>
 
 namespace tallix {
 
@@ -58,7 +62,9 @@ SharedPointerProbe::SharedPointerProbe(PointerProbe& source, int maxAgeMs, QObje
 }
 
 PointerSample SharedPointerProbe::Sample() {
-    if (valid_ && !age_.hasExpired(maxAgeMs_)) {
+    const int maxAgeMs =
+        QApplication::activeModalWidget() ? std::min(maxAgeMs_, ModalMaxAgeMs) : maxAgeMs_;
+    if (valid_ && !age_.hasExpired(maxAgeMs)) {
         return cached_;
     }
     cached_ = source_.Sample();
@@ -78,10 +84,14 @@ PointerProbe& ApplicationPointerProbe() {
     static DirectPointerProbe direct;
     static QPointer<SharedPointerProbe> shared;
     if (!shared) {
-        // A child of the application, so it goes when the application does
-        // and a later application object gets a fresh one.
-        shared = new SharedPointerProbe(direct, SharedPointerProbe::DefaultMaxAgeMs,
-                                        QCoreApplication::instance());
+        // Children of the application, so they go when the application does
+        // and a later application object gets fresh ones.
+        QCoreApplication* app = QCoreApplication::instance();
+        PointerProbe* source = &direct;
+        if (PointerSeenOnlyOverOwnWindows()) {
+            source = new SurfacePointerProbe(SurfacePointerProbe::LastReportedPosition, app);
+        }
+        shared = new SharedPointerProbe(*source, SharedPointerProbe::DefaultMaxAgeMs, app);
     }
     return *shared;
 }

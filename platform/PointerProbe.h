@@ -24,6 +24,8 @@ public:
 };
 
 // Asks the window system on every call: two round trips to an X server.
+// Right wherever the system tells a client where the pointer is when it is
+// asked; see SurfacePointerProbe for one that does not.
 class DirectPointerProbe final : public PointerProbe {
 public:
     PointerSample Sample() override;
@@ -44,11 +46,19 @@ public:
 // state changes. What the application is never told, such as a leave the
 // toolkit discards, or the position while the pointer roams outside our
 // windows, can be wrong for at most maxAgeMs: no older answer is served.
+//
+// While a modal box is open the windows it blocks are told of nothing, not
+// even the pointer crossing their keys, yet their polls go on: then no answer
+// older than ModalMaxAgeMs is served, so a poll that reads a stale answer is
+// followed by one that reads a fresh one a poll period later.
 class SharedPointerProbe final : public QObject, public PointerProbe {
 public:
     // A resting pointer costs one real query per period; a change the events
     // missed shows within it.
     static constexpr int DefaultMaxAgeMs = 2000;
+    // Well under the 50 ms poll period: the hot look follows the pointer over
+    // a blocked window within about 70 ms, at one real query per 20 ms.
+    static constexpr int ModalMaxAgeMs = 20;
 
     // Watches the events of the application object that exists at construction.
     explicit SharedPointerProbe(PointerProbe& source, int maxAgeMs = DefaultMaxAgeMs,
@@ -70,7 +80,8 @@ private:
     bool valid_ = false;
 };
 
-// The probe the buttons of this application share; lives as long as the
+// The probe the buttons of this application share, over the queries the
+// platform the application runs on can answer truly; lives as long as the
 // application object.
 PointerProbe& ApplicationPointerProbe();
 

@@ -1,0 +1,243 @@
+"""A private X server, optionally with a nested Wayland compositor, and the
+pointer and pixels of its screen, for tests that drive the real window.
+
+Only the standard library and Debian's own programs and libraries are used:
+Xvfb, xdotool, weston, and libX11 through ctypes for reads fast enough to
+sample the screen several times within a hover poll.
+"""
+import ctypes
+import ctypes.util
+import json
+import os
+import shutil
+import subprocess
+import sys
+import tempfile
+import time
+
+SKIP = 77  # the exit status ctest is told means "skipped"
+
+
+def skip(reason):
+    print("SKIP: " + reason)
+    sys.exit(SKIP)
+
+
+def need_programs(*names):
+    missing = [name for name in names if shutil.which(name) is None]
+    if missing:
+        skip("not installed: " + ", ".join(missing))
+
+
+class Processes:
+    """Processes started by a test, ended in reverse order on exit."""
+
+    def __init__(self):
+        self._started = []
+
+    def start(self, args, **kwargs):
+        process = subprocess.Popen(args, stdin=subprocess.DEVNULL, **kwargs)
+        self._started.append(process)
+        return process
+
+    def __enter__(self):
+        return self
+
+    def __exit__(self, *exc):
+        for process in reversed(self._started):
+            if process.poll() is None:
+                process.terminate()
+                try:
+                    process.wait(timeout=5)
+                except subprocess.TimeoutExpired:
+                    process.kill()
+                    process.wait()
+
+
+def start_xvfb(processes, size="1024x768"):
+    """Starts Xvfb on a display number it picks itself; returns ":N"."""
+    read_end, write_end = os.pipe()
+    processes.start(["Xvfb", "-displayfd", str(write_end), "-screen", "0", size + "x24",
+                     "-nolisten", "tcp"], pass_fds=(write_end,),
+                    stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    os.close(write_end)
+    with os.fdopen(read_end) as pipe:
+        number = pipe.readline().strip()
+    if not number:
+        skip("Xvfb did not start")
+    return ":" + number
+
+
+def start_weston(processes, display, width, height):
+    """Starts weston as a window of the X server `display` with the kiosk
+    shell, which centres a fixed-size window; returns the environment a
+    Wayland client needs."""
+    runtime = tempfile.mkdtemp(prefix="tallix-e2e-")
+    os.chmod(runtime, 0o700)
+    socket = "tallix-e2e-%d" % os.getpid()
+    env = dict(os.environ, DISPLAY=display, XDG_RUNTIME_DIR=runtime)
+    env.pop("WAYLAND_DISPLAY", None)
+    processes.start(["weston", "--backend=x11-backend.so", "--use-pixman",
+                     "--shell=kiosk-shell.so", "--socket=" + socket,
+                     "--width=%d" % width, "--height=%d" % height, "--idle-time=0"],
+                    env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    path = os.path.join(runtime, socket)
+    if not wait_for(lambda: os.path.exists(path), 15):
+        skip("weston did not start")
+    client = dict(env, WAYLAND_DISPLAY=socket, QT_QPA_PLATFORM="wayland")
+    client.pop("DISPLAY")
+    return client
+
+
+def wait_for(condition, seconds, step=0.05):
+    deadline = time.monotonic() + seconds
+    while time.monotonic() < deadline:
+        if condition():
+            return True
+        time.sleep(step)
+    return condition()
+
+
+def xdotool(display, *args):
+    result = subprocess.run(["xdotool", *args], env=dict(os.environ, DISPLAY=display),
+                            capture_output=True, text=True, timeout=20)
+    return result.stdout
+
+
+def window_geometry(display, window):
+    """(x, y, width, height) of the window with that id."""
+    values = {}
+    for line in xdotool(display, "getwindowgeometry", "--shell", window).splitlines():
+        key, _, value = line.partition("=")
+        values[key] = int(value)
+    return values["X"], values["Y"], values["WIDTH"], values["HEIGHT"]
+
+
+def visible_windows(display, *search):
+    """The ids of the shown windows that `xdotool search` finds."""
+    return xdotool(display, "search", "--onlyvisible", *search).split()
+
+
+class _XImage(ctypes.Structure):
+    _fields_ = [("width", ctypes.c_int), ("height", ctypes.c_int)]
+
+
+class Screen:
+    """The pointer and the pixels of an X display's root window."""
+
+    def __init__(self, display):
+        self._x = ctypes.CDLL(ctypes.util.find_library("X11") or "libX11.so.6")
+        self._x.XOpenDisplay.restype = ctypes.c_void_p
+        self._x.XOpenDisplay.argtypes = [ctypes.c_char_p]
+        self._x.XDefaultRootWindow.restype = ctypes.c_ulong
+        self._x.XDefaultRootWindow.argtypes = [ctypes.c_void_p]
+        self._x.XWarpPointer.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_ulong] + \
+            [ctypes.c_int] * 2 + [ctypes.c_uint] * 2 + [ctypes.c_int] * 2
+        self._x.XSync.argtypes = [ctypes.c_void_p, ctypes.c_int]
+        self._x.XGetImage.restype = ctypes.POINTER(_XImage)
+        self._x.XGetImage.argtypes = [ctypes.c_void_p, ctypes.c_ulong] + [ctypes.c_int] * 2 + \
+            [ctypes.c_uint] * 2 + [ctypes.c_ulong, ctypes.c_int]
+        self._x.XGetPixel.restype = ctypes.c_ulong
+        self._x.XGetPixel.argtypes = [ctypes.POINTER(_XImage), ctypes.c_int, ctypes.c_int]
+        self._x.XDestroyImage.argtypes = [ctypes.POINTER(_XImage)]
+        self._display = self._x.XOpenDisplay(display.encode())
+        if not self._display:
+            raise RuntimeError("cannot open display " + display)
+        self._root = self._x.XDefaultRootWindow(self._display)
+
+    def move_pointer(self, x, y):
+        """Moves the pointer as a user would: the windows it crosses get
+        their motion, enter and leave events."""
+        self._x.XWarpPointer(self._display, 0, self._root, 0, 0, 0, 0, x, y)
+        self._x.XSync(self._display, 0)
+
+    def pixels(self, x, y, width, height):
+        """The (r, g, b) of every pixel of the rectangle, row by row."""
+        all_planes, z_pixmap = 0xFFFFFFFF, 2
+        image = self._x.XGetImage(self._display, self._root, x, y, width, height,
+                                  all_planes, z_pixmap)
+        try:
+            return [((p >> 16) & 255, (p >> 8) & 255, p & 255)
+                    for p in (self._x.XGetPixel(image, i, j)
+                              for j in range(height) for i in range(width))]
+        finally:
+            self._x.XDestroyImage(image)
+
+
+def hot_pixels(pixels):
+    """How many pixels have the orange of a button's hot ring; no other look
+    of a button, nor the window around it, has such a colour."""
+    return sum(1 for r, g, b in pixels if r >= 200 and 90 <= g <= 200 and b <= 100)
+
+
+def key_rects(layout_path):
+    """The caption and rectangle, in window pixels at 96 dpi, of every button
+    of a window layout, from its twips."""
+    with open(layout_path) as file:
+        layout = json.load(file)
+    keys = {}
+    for control in layout["controls"]:
+        if "XPButton" in control.get("class", ""):
+            left, top = round(control["left"] / 15), round(control["top"] / 15)
+            right = round((control["left"] + control["width"]) / 15)
+            bottom = round((control["top"] + control["height"]) / 15)
+            keys[control["properties"]["caption"]] = (left, top, right - left, bottom - top)
+    return keys
+
+
+def centre(rect):
+    x, y, width, height = rect
+    return x + width // 2, y + height // 2
+
+
+def milliseconds_until(condition, limit_ms):
+    """Polls every two milliseconds; the time the condition took to hold,
+    or None when it did not within the limit."""
+    start = time.monotonic()
+    while True:
+        elapsed = (time.monotonic() - start) * 1000
+        if condition():
+            return elapsed
+        if elapsed > limit_ms:
+            return None
+        time.sleep(0.002)
+
+
+class HoverCheck:
+    """Moves the pointer onto a key and away again and times the hot look's
+    arrival and departure; collects the failures."""
+
+    LIMIT_MS = 100
+    TRIES = 3
+
+    def __init__(self, screen):
+        self.screen = screen
+        self.failures = []
+
+    def hot(self, rect):
+        return hot_pixels(self.screen.pixels(*rect)) > 0
+
+    def check(self, name, key, away):
+        """`key` is the key's rectangle on the screen, `away` a point off it."""
+        arrivals, departures = [], []
+        for _ in range(self.TRIES):
+            self.screen.move_pointer(*centre(key))
+            arrivals.append(milliseconds_until(lambda: self.hot(key), 1000))
+            self.screen.move_pointer(*away)
+            departures.append(milliseconds_until(lambda: not self.hot(key), 1000))
+        self._judge(name + ": hot look shown", arrivals)
+        self._judge(name + ": hot look gone", departures)
+
+    # The median of the tries must be within the limit, so that one tick of
+    # a busy machine does not fail the test, and every try within a second.
+    def _judge(self, what, times):
+        shown = ["never" if t is None else "%.0f ms" % t for t in times]
+        print("%s after %s" % (what, ", ".join(shown)))
+        if None in times or sorted(times)[len(times) // 2] > self.LIMIT_MS:
+            self.failures.append("%s after %s (limit %d ms)" %
+                                 (what, ", ".join(shown), self.LIMIT_MS))
+
+    def finish(self):
+        for failure in self.failures:
+            print("FAIL: " + failure)
+        sys.exit(1 if self.failures else 0)
