@@ -17,6 +17,8 @@ JOBS          ?= $(shell nproc 2>/dev/null || echo 2)
 BUILD_PACKAGES := cmake make g++ pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev \
                   libbenchmark-dev libmuparser-dev fonts-liberation fonts-dejavu-core
 CHECK_PACKAGES := clang libclang-rt-14-dev clang-format
+# What the end-to-end test starts: a virtual X server, a session bus, the AT-SPI bus.
+TEST_PACKAGES := xvfb xauth dbus at-spi2-core python3-pyatspi
 GUI_BENCH_PACKAGES := xvfb xauth x11-utils xdotool speedcrunch
 
 # A comma inside $(call ...) arguments would split them; flags spell it $(comma).
@@ -25,7 +27,7 @@ comma := ,
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 CMAKE_CONFIGURE = cmake -S . -B $(1) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) $(2) >/dev/null
 
-.PHONY: all deps deps-check deps-gui-bench configure build run test check-sanitize fuzz \
+.PHONY: all deps deps-test deps-check deps-gui-bench configure build run test check-sanitize fuzz \
         bench bench-gui format format-check install clean
 
 all: build
@@ -47,6 +49,9 @@ endef
 deps:
 	$(call install_missing,$(BUILD_PACKAGES))
 
+deps-test: deps
+	$(call install_missing,$(TEST_PACKAGES))
+
 deps-check:
 	$(call install_missing,$(BUILD_PACKAGES) $(CHECK_PACKAGES))
 
@@ -63,7 +68,7 @@ run: build
 	@if [ -x $(BUILD_DIR)/bin/tallix ]; then exec $(BUILD_DIR)/bin/tallix; \
 	 else exec $(BUILD_DIR)/bin/tallix-cli; fi
 
-test: build
+test: deps-test build
 	cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
 
 # Every test again, built with AddressSanitizer and UndefinedBehaviorSanitizer.
