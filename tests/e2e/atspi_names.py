@@ -71,10 +71,14 @@ def start(stack, command, **options):
 
 
 def start_x_server(stack):
-    """A virtual X server on a display it picks itself; returns ":N"."""
+    """A virtual X server on a display it picks itself; returns ":N".
+
+    Without -noreset the server resets when its last client leaves, and the
+    bus launcher's brief connection can leave it resetting as tallix connects.
+    """
     reader, writer = os.pipe()
     server = start(stack, ["Xvfb", "-displayfd", str(writer), "-screen", "0", "1024x768x24",
-                           "-nolisten", "tcp"], pass_fds=(writer,),
+                           "-nolisten", "tcp", "-noreset"], pass_fds=(writer,),
                    stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     os.close(writer)
     number = b""
@@ -152,17 +156,23 @@ def labels_of(node):
             for i in range(relation.getNTargets())]
 
 
-def check_tree(window):
-    found = [describe(node) + (node,) for node in nodes_under(window)]
+def expected_missing(found):
+    """Prints each expected node found; returns those not found."""
     missing = []
     for role, name, description in EXPECTED:
-        matches = [entry for entry in found if entry[:2] == (role, name)
-                   and (description is None or entry[2] == description)]
-        if matches:
-            _, _, text, node = matches[0]
-            print(f"found {role} {name!r}" + (f", description {text!r}" if text else ""))
+        texts = [entry[2] for entry in found if entry[:2] == (role, name)
+                 and (description is None or entry[2] == description)]
+        if texts:
+            print(f"found {role} {name!r}" + (f", description {texts[0]!r}" if texts[0] else ""))
         else:
-            missing.append(f"{role} {name!r}" + (f" described {description!r}" if description else ""))
+            wanted = f" described {description!r}" if description else ""
+            missing.append(f"{role} {name!r}{wanted}")
+    return missing
+
+
+def labels_missing(found):
+    """Prints each control found with its label; returns those without it."""
+    missing = []
     for role, name, label in LABELLED:
         node = next((entry[3] for entry in found if entry[:2] == (role, name)), None)
         names = [target.name for target in labels_of(node)] if node is not None else []
@@ -170,6 +180,12 @@ def check_tree(window):
             print(f"found {role} {name!r} labelled by {label!r}")
         else:
             missing.append(f"{role} {name!r} labelled by {label!r} (labels: {names})")
+    return missing
+
+
+def check_tree(window):
+    found = [describe(node) + (node,) for node in nodes_under(window)]
+    missing = expected_missing(found) + labels_missing(found)
     if missing:
         print("what AT-SPI shows:")
         for role, name, description, _ in found:
