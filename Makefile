@@ -18,8 +18,10 @@ BUILD_PACKAGES := cmake make g++ pkg-config qt6-base-dev libgl-dev libgtest-dev 
                   libbenchmark-dev libmuparser-dev fonts-liberation fonts-dejavu-core
 # Start-up picks Wayland when the session offers it.
 RUN_PACKAGES  := qt6-wayland
-# The tests that drive the real window on Xvfb and on weston nested in it.
-E2E_PACKAGES  := python3 xvfb xauth xdotool weston libx11-6 $(RUN_PACKAGES)
+# The tests that drive the real window on Xvfb and on weston nested in it, and
+# read it through AT-SPI on a session bus as a screen reader does.
+E2E_PACKAGES  := python3 xvfb xauth xdotool weston libx11-6 dbus at-spi2-core python3-pyatspi \
+                 $(RUN_PACKAGES)
 CHECK_PACKAGES := clang libclang-rt-14-dev clang-format
 GUI_BENCH_PACKAGES := xvfb xauth x11-utils xdotool speedcrunch
 

@@ -45,7 +45,8 @@ private:
 namespace {
 
 QAccessibleInterface* CreateXPButtonAccessible(const QString& className, QObject* object) {
-    if (className == QLatin1String("XPButton") && object && object->isWidgetType()) {
+    if (className == QLatin1String(XPButton::staticMetaObject.className()) && object &&
+        object->isWidgetType()) {
         return new XPButtonAccessible(static_cast<XPButton*>(object));
     }
     return nullptr;

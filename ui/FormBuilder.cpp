@@ -3,6 +3,7 @@
 #include "EditBox.h"
 #include "Twips.h"
 #include "WidgetColors.h"
+#include "WindowAccessible.h"
 #include "XPButton.h"
 
 #include <QFrame>
@@ -183,6 +184,7 @@ void ApplyTabOrder(const FormLayout& layout, const FormControls& controls) {
 } // namespace
 
 FormControls BuildForm(const FormLayout& layout, QWidget& form, double dpi) {
+    InstallWindowAccessibility();
     ApplyWindowSettings(layout, form, dpi);
     FormControls controls(layout.file);
     for (const ControlLayout& control : layout.controls) {

@@ -40,8 +40,8 @@ private:
 };
 
 // Gives the window form the caption, size, colours, font and frame of the
-// layout and creates its controls as children, custom controls through
-// their load path (XPButton::ReadProperties). Sizes are converted at dpi.
+// layout (and the window role for assistive technology) and creates its controls as children,
+// custom controls through their load path (XPButton::ReadProperties). Sizes are converted at dpi.
 // The tab order follows the tab indices, and the first control in it that
 // takes the focus gets it. Throws LayoutError for a class nobody registered
 // or properties the class does not have.

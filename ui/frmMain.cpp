@@ -8,6 +8,8 @@
 #include "WidgetColors.h"
 #include "XPButton.h"
 
+#include <QLabel>
+
 #include <array>
 #include <utility>
 
@@ -30,10 +32,29 @@ frmMain::frmMain(frmMainServices services, const FormLayout& layout)
       Option1_(controls_.Get<QRadioButton>(QStringLiteral("Option1"))),
       Option2_(controls_.Get<QRadioButton>(QStringLiteral("Option2"))),
       List1_(controls_.Get<QListWidget>(QStringLiteral("List1"))) {
+    LinkLabels();
     ConnectKeypad();
     ConnectCommands();
     connect(&Text1_, &EditBox::KeyPress, this, &frmMain::Text1_KeyPress);
     Load();
+}
+
+// The caption beside a control names it to a screen reader. The buddy link
+// is how the toolkit relates the two (and names an edit box), but a list
+// takes its name only from its accessible name, so both get that too.
+void frmMain::LinkLabels() {
+    static constexpr std::array<std::pair<const char*, const char*>, 2> kLabelled = {
+        {
+         {"Label1", "Text1"},
+         {"Label4", "List1"},
+         }
+    };
+    for (const auto& [labelName, controlName] : kLabelled) {
+        auto& label = controls_.Get<QLabel>(QLatin1String(labelName));
+        auto& control = controls_.Get<QWidget>(QLatin1String(controlName));
+        label.setBuddy(&control);
+        control.setAccessibleName(label.text());
+    }
 }
 
 void frmMain::Load() {

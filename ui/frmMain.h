@@ -46,6 +46,7 @@ public:
 private:
     frmMain(frmMainServices services, const FormLayout& layout);
 
+    void LinkLabels();
     void Load();
     void ConnectKeypad();
     void ConnectCommands();

@@ -1,0 +1,231 @@
+#!/usr/bin/env python3
+"""Reads the running tallix through AT-SPI, as a screen reader does.
+
+Usage: atspi_names.py PATH-TO-TALLIX
+
+Starts a private session bus, a virtual X server, the AT-SPI bus and the
+program, then looks for the main window, the edit box, the function list and
+some buttons by role and name. Exits 0 when all are found, 1 when one is
+missing or wrong, 77 (a skip) when one of the pieces around the program
+cannot be started here.
+"""
+
+import contextlib
+import importlib.util
+import os
+import select
+import shutil
+import subprocess
+import sys
+import tempfile
+import time
+
+SKIP = 77
+INSIDE_SESSION = "--inside-session"
+BUS_LAUNCHERS = ("/usr/libexec/at-spi-bus-launcher", "/usr/lib/at-spi2-core/at-spi-bus-launcher")
+START_SECONDS = 10
+APPEAR_SECONDS = 15
+
+# (role, name, description); None accepts any description.
+EXPECTED = [
+    ("frame", "Tallix", None),
+    ("text", "Expression", None),
+    ("list", "Function", None),
+    ("push button", "Calculate", ""),
+    ("push button", "D", "Delete"),
+    ("push button", ".", "Decimal Point"),
+    ("push button", "Insert", "Select And Insert A Function"),
+]
+# (role, name) of a control and the label a screen reader reads for it.
+LABELLED = [("text", "Expression", "Expression")]
+
+
+def skip(reason):
+    print(f"SKIP: {reason}")
+    sys.exit(SKIP)
+
+
+def fail(reason):
+    print(f"FAIL: {reason}")
+    sys.exit(1)
+
+
+def bus_launcher():
+    return next((path for path in BUS_LAUNCHERS if os.access(path, os.X_OK)), None)
+
+
+def stop(process):
+    if process.poll() is None:
+        process.terminate()
+        try:
+            process.wait(timeout=5)
+        except subprocess.TimeoutExpired:
+            process.kill()
+            process.wait()
+
+
+def start(stack, command, **options):
+    process = subprocess.Popen(command, **options)
+    stack.callback(stop, process)
+    return process
+
+
+def start_x_server(stack):
+    """A virtual X server on a display it picks itself; returns ":N".
+
+    Without -noreset the server resets when its last client leaves, and the
+    bus launcher's brief connection can leave it resetting as tallix connects.
+    """
+    reader, writer = os.pipe()
+    server = start(stack, ["Xvfb", "-displayfd", str(writer), "-screen", "0", "1024x768x24",
+                           "-nolisten", "tcp", "-noreset"], pass_fds=(writer,),
+                   stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    os.close(writer)
+    number = b""
+    deadline = time.monotonic() + START_SECONDS
+    while not number.endswith(b"\n") and time.monotonic() < deadline:
+        if select.select([reader], [], [], 0.1)[0]:
+            chunk = os.read(reader, 16)
+            if not chunk:
+                break
+            number += chunk
+    os.close(reader)
+    if not number.strip().isdigit():
+        skip(f"Xvfb did not start (status {server.poll()})")
+    return ":" + number.decode().strip()
+
+
+def start_accessibility_bus(stack):
+    """The AT-SPI bus, announced on the session bus as org.a11y.Bus."""
+    from gi.repository import Gio, GLib
+
+    launcher = start(stack, [bus_launcher(), "--launch-immediately"],
+                     stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    session = Gio.bus_get_sync(Gio.BusType.SESSION)
+    deadline = time.monotonic() + START_SECONDS
+    while time.monotonic() < deadline and launcher.poll() is None:
+        reply = session.call_sync("org.freedesktop.DBus", "/org/freedesktop/DBus",
+                                  "org.freedesktop.DBus", "NameHasOwner",
+                                  GLib.Variant("(s)", ("org.a11y.Bus",)),
+                                  GLib.VariantType("(b)"), Gio.DBusCallFlags.NONE, 1000, None)
+        if reply.unpack()[0]:
+            return
+        time.sleep(0.1)
+    skip(f"the AT-SPI bus launcher did not start (status {launcher.poll()})")
+
+
+def describe(node):
+    return (node.getRoleName(), node.name, node.description)
+
+
+def nodes_under(node):
+    """The node and its descendants; the entries of a list are left out."""
+    yield node
+    if node.getRoleName() != "list":
+        for index in range(node.childCount):
+            child = node.getChildAtIndex(index)
+            if child is not None:
+                yield from nodes_under(child)
+
+
+def main_window_of(pid, program):
+    """The frame of the program's application, once the program is on the bus."""
+    import pyatspi
+
+    deadline = time.monotonic() + APPEAR_SECONDS
+    while time.monotonic() < deadline:
+        if program.poll() is not None:
+            fail(f"tallix ended with status {program.returncode} before it was found")
+        desktop = pyatspi.Registry.getDesktop(0)
+        for application in (desktop.getChildAtIndex(i) for i in range(desktop.childCount)):
+            if application is None or application.get_process_id() != pid:
+                continue
+            windows = [application.getChildAtIndex(i) for i in range(application.childCount)]
+            if windows:
+                return windows[0]
+        time.sleep(0.2)
+    fail(f"tallix did not appear on the AT-SPI bus within {APPEAR_SECONDS} s")
+
+
+def labels_of(node):
+    import pyatspi
+
+    return [relation.getTarget(i)
+            for relation in node.getRelationSet()
+            if relation.getRelationType() == pyatspi.RELATION_LABELLED_BY
+            for i in range(relation.getNTargets())]
+
+
+def expected_missing(found):
+    """Prints each expected node found; returns those not found."""
+    missing = []
+    for role, name, description in EXPECTED:
+        texts = [entry[2] for entry in found if entry[:2] == (role, name)
+                 and (description is None or entry[2] == description)]
+        if texts:
+            print(f"found {role} {name!r}" + (f", description {texts[0]!r}" if texts[0] else ""))
+        else:
+            wanted = f" described {description!r}" if description else ""
+            missing.append(f"{role} {name!r}{wanted}")
+    return missing
+
+
+def labels_missing(found):
+    """Prints each control found with its label; returns those without it."""
+    missing = []
+    for role, name, label in LABELLED:
+        node = next((entry[3] for entry in found if entry[:2] == (role, name)), None)
+        names = [target.name for target in labels_of(node)] if node is not None else []
+        if label in names:
+            print(f"found {role} {name!r} labelled by {label!r}")
+        else:
+            missing.append(f"{role} {name!r} labelled by {label!r} (labels: {names})")
+    return missing
+
+
+def check_tree(window):
+    found = [describe(node) + (node,) for node in nodes_under(window)]
+    missing = expected_missing(found) + labels_missing(found)
+    if missing:
+        print("what AT-SPI shows:")
+        for role, name, description, _ in found:
+            print(f"  {role} {name!r} {description!r}")
+        fail("not found: " + "; ".join(missing))
+    print("PASS")
+
+
+def inside_session(tallix):
+    with tempfile.TemporaryDirectory() as runtime, contextlib.ExitStack() as stack:
+        os.environ["XDG_RUNTIME_DIR"] = runtime
+        os.environ["DISPLAY"] = start_x_server(stack)
+        start_accessibility_bus(stack)
+        environment = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb")
+        environment.pop("WAYLAND_DISPLAY", None)
+        program = start(stack, [tallix], env=environment)
+        check_tree(main_window_of(program.pid, program))
+    return 0
+
+
+def main():
+    if len(sys.argv) == 3 and sys.argv[1] == INSIDE_SESSION:
+        return inside_session(sys.argv[2])
+    if len(sys.argv) != 2:
+        print(__doc__)
+        return 2
+    if importlib.util.find_spec("pyatspi") is None:
+        skip(f"pyatspi is not installed for {sys.executable} (Debian package python3-pyatspi)")
+    for program in ("Xvfb", "dbus-run-session"):
+        if shutil.which(program) is None:
+            skip(f"{program} is not installed (Debian packages xvfb, dbus)")
+    if bus_launcher() is None:
+        skip("at-spi-bus-launcher is not installed (Debian package at-spi2-core)")
+    command = ["dbus-run-session", "--", sys.executable, os.path.abspath(__file__),
+               INSIDE_SESSION, os.path.abspath(sys.argv[1])]
+    status = subprocess.run(command, timeout=3 * APPEAR_SECONDS).returncode
+    if status == 127:
+        skip("dbus-run-session could not start a session bus")
+    return status
+
+
+if __name__ == "__main__":
+    sys.exit(main())
