@@ -38,7 +38,9 @@ InteractiveReader::InteractiveReader()
     // Ctrl+C reaches the editor as a key rather than as a signal that would
     // end the program.
     el_set(editor_, EL_SETTY, "-d", "-isig", nullptr);
-    el_set(editor_, EL_ADDFN, "tallix-abandon", "abandon the line", AbandonLine);
+    // The wide form keeps these static names; the narrow one copies them and
+    // the copies are never freed.
+    el_wset(editor_, EL_ADDFN, L"tallix-abandon", L"abandon the line", AbandonLine);
     el_set(editor_, EL_BIND, "^C", "tallix-abandon", nullptr);
 }
 

@@ -30,6 +30,9 @@ void OutputBuffer::WriteLine(std::string_view text) {
 }
 
 void OutputBuffer::Write(std::string_view text) {
+    if (text.empty()) {
+        return; // an empty view may hold no pointer to copy from
+    }
     if (text.size() > kCapacity - used_) {
         Flush();
     }

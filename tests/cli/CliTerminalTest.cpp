@@ -67,9 +67,12 @@ public:
     // Everything shown since the last text waited for.
     std::string Unseen() const { return screen_.substr(seen_); }
 
+    // Waits for the program to end, reading what it still shows; the
+    // terminal is closed only after, as closing it would hang the program up.
     int ExitStatus() {
-        close(master_);
-        master_ = -1;
+        const auto deadline = std::chrono::steady_clock::now() + kPatience;
+        while (ReadSome() && std::chrono::steady_clock::now() < deadline) {
+        }
         int status = 0;
         waitpid(pid_, &status, 0);
         pid_ = -1;
