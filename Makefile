@@ -1,7 +1,7 @@
 # Two commands do everything on a fresh Debian 12 machine:
 #   make run    install what is missing, build, start Tallix
 #   make test   the same set-up, then every test
-# Plain `make` builds. Other targets: check-sanitize, fuzz, bench, bench-gui,
+# Plain `make` builds. Other targets: check-sanitize, fuzz, bench, bench-cli, bench-gui,
 # format, format-check, install, clean.
 
 BUILD_DIR     ?= build
@@ -15,7 +15,7 @@ JOBS          ?= $(shell nproc 2>/dev/null || echo 2)
 
 # Debian packages by purpose; `deps` installs whichever of them are missing.
 BUILD_PACKAGES := cmake make g++ pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev \
-                  libbenchmark-dev libmuparser-dev fonts-liberation fonts-dejavu-core
+                  libbenchmark-dev libmuparser-dev libedit-dev fonts-liberation fonts-dejavu-core
 # Start-up picks Wayland when the session offers it.
 RUN_PACKAGES  := qt6-wayland
 # The tests that drive the real window on Xvfb and on weston nested in it, and
@@ -23,6 +23,7 @@ RUN_PACKAGES  := qt6-wayland
 E2E_PACKAGES  := python3 xvfb xauth xdotool weston libx11-6 dbus at-spi2-core python3-pyatspi \
                  $(RUN_PACKAGES)
 CHECK_PACKAGES := clang libclang-rt-14-dev clang-format
+CLI_BENCH_PACKAGES := bc
 GUI_BENCH_PACKAGES := xvfb xauth x11-utils xdotool speedcrunch
 
 # A comma inside $(call ...) arguments would split them; flags spell it $(comma).
@@ -31,8 +32,8 @@ comma := ,
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 CMAKE_CONFIGURE = cmake -S . -B $(1) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) $(2) >/dev/null
 
-.PHONY: all deps deps-run deps-e2e deps-check deps-gui-bench configure build run test \
-        check-sanitize fuzz bench bench-gui format format-check install clean
+.PHONY: all deps deps-run deps-e2e deps-check deps-cli-bench deps-gui-bench configure build \
+        run test check-sanitize fuzz bench bench-cli bench-gui format format-check install clean
 
 all: build
 
@@ -63,6 +64,9 @@ deps-e2e: deps
 deps-check:
 	$(call install_missing,$(BUILD_PACKAGES) $(CHECK_PACKAGES))
 
+deps-cli-bench:
+	$(call install_missing,$(BUILD_PACKAGES) $(CLI_BENCH_PACKAGES))
+
 deps-gui-bench:
 	$(call install_missing,$(BUILD_PACKAGES) $(GUI_BENCH_PACKAGES))
 
@@ -88,15 +92,21 @@ check-sanitize: deps-check
 	  LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0 \
 	  UBSAN_OPTIONS=print_stacktrace=1 ctest --output-on-failure -j $(JOBS)
 
-# The fuzzer over the whole calculation, for SECONDS seconds, from fuzz/corpus.
+# The fuzzer over the whole calculation for SECONDS seconds, from fuzz/corpus,
+# then the one over tallix-cli's line reader for a third of that: its lines
+# run far past the small line limit it picks, hence the larger max_len.
 fuzz: deps-check
 	$(call CMAKE_CONFIGURE,$(FUZZ_DIR),-DCMAKE_CXX_COMPILER=clang++ -DTALLIX_BUILD_FUZZ=ON \
 	  -DTALLIX_BUILD_GUI=OFF -DTALLIX_BUILD_BENCH=OFF \
 	  "-DCMAKE_CXX_FLAGS=-fsanitize=fuzzer-no-link$(comma)address$(comma)undefined -fno-sanitize-recover=all")
-	cmake --build $(FUZZ_DIR) -j $(JOBS) --target fuzz_calculation
-	rm -rf $(FUZZ_DIR)/corpus && mkdir -p $(FUZZ_DIR)/corpus $(FUZZ_DIR)/artifacts
+	cmake --build $(FUZZ_DIR) -j $(JOBS) --target fuzz_calculation fuzz_line_reader
+	rm -rf $(FUZZ_DIR)/corpus $(FUZZ_DIR)/lines && \
+	  mkdir -p $(FUZZ_DIR)/corpus $(FUZZ_DIR)/lines $(FUZZ_DIR)/artifacts
 	$(FUZZ_DIR)/bin/fuzz_calculation $(FUZZ_DIR)/corpus fuzz/corpus \
 	  -max_total_time=$(SECONDS) -max_len=512 -timeout=5 -rss_limit_mb=2048 \
+	  -artifact_prefix=$(FUZZ_DIR)/artifacts/ -print_final_stats=1
+	$(FUZZ_DIR)/bin/fuzz_line_reader $(FUZZ_DIR)/lines \
+	  -max_total_time=$$(( $(SECONDS) / 3 + 1 )) -max_len=4096 -timeout=5 -rss_limit_mb=2048 \
 	  -artifact_prefix=$(FUZZ_DIR)/artifacts/ -print_final_stats=1
 
 # Speed figures from a Release build of its own, so `build/` keeps its type.
@@ -104,6 +114,12 @@ bench: deps
 	$(call CMAKE_CONFIGURE,$(BENCH_DIR),-DCMAKE_BUILD_TYPE=Release -DTALLIX_BUILD_GUI=OFF)
 	cmake --build $(BENCH_DIR) -j $(JOBS) --target bench_calculation
 	$(BENCH_DIR)/bin/bench_calculation
+
+# tallix-cli next to `bc -l` on the same lines, from the same Release build.
+bench-cli: deps-cli-bench
+	$(call CMAKE_CONFIGURE,$(BENCH_DIR),-DCMAKE_BUILD_TYPE=Release -DTALLIX_BUILD_GUI=OFF)
+	cmake --build $(BENCH_DIR) -j $(JOBS) --target tallix-cli
+	bench/cli_vs_bc.sh $(BENCH_DIR)/bin/tallix-cli
 
 bench-gui: deps-gui-bench build
 	bench/gui_startup.sh $(BUILD_DIR)/bin/tallix

@@ -5,59 +5,89 @@
 #include "NIModule.h"
 #include "ResultText.h"
 
+#include <new>
 #include <utility>
 
 namespace tallix::cli {
 
-ExpressionRunner::ExpressionRunner(RunSettings settings, std::ostream& out, std::ostream& err)
-    : settings_(std::move(settings)), out_(out), messages_(err) {}
+namespace {
 
-bool ExpressionRunner::Run(std::string_view expression) {
-    const bool ok = settings_.postfix ? Translate(expression) : Calculate(expression);
-    out_.flush();
-    return ok;
+const std::string kTooLongText =
+    "the expression is longer than " + std::to_string(kMaxExpressionLength) + " characters";
+
+} // namespace
+
+ExpressionRunner::ExpressionRunner(RunSettings settings, OutputBuffer& out)
+    : settings_(std::move(settings)), out_(out) {}
+
+bool ExpressionRunner::Run(std::string_view expression, InputPlace place) {
+    messages_.SetPlace(place);
+    if (expression.size() > kMaxExpressionLength) {
+        RefuseTooLong(place);
+        return false;
+    }
+    const std::optional<std::string> answer = Answer(expression);
+    out_.WriteLine(answer ? *answer : std::string_view());
+    return answer.has_value();
 }
 
-bool ExpressionRunner::Calculate(std::string_view typed) {
+void ExpressionRunner::RefuseTooLong(InputPlace place) {
+    messages_.SetPlace(place);
+    messages_.Report(kTooLongText);
+    out_.WriteLine({});
+}
+
+// Running out of memory fails this expression only; the next one starts
+// afresh with everything the failed one held given back.
+std::optional<std::string> ExpressionRunner::Answer(std::string_view expression) {
+    try {
+        return settings_.postfix ? Translate(expression) : Calculate(expression);
+    } catch (const std::bad_alloc&) {
+        messages_.Report("out of memory");
+        return std::nullopt;
+    }
+}
+
+std::optional<std::string> ExpressionRunner::Calculate(std::string_view typed) {
     const std::optional<std::string> prepared = PrepareExpression(typed, messages_);
     if (!prepared) {
-        return false;
+        return std::nullopt;
     }
     const CalculationResult result = CalculatePrepared(*prepared, settings_.bolDegree, messages_);
     using Kind = CalculationResult::Kind;
     switch (result.kind) {
     case Kind::Value:
-        out_ << FormatResult(result.value, settings_.decimalSeparator) << '\n';
-        return true;
+        return FormatResult(result.value, settings_.decimalSeparator);
     case Kind::CannotCalculate:
-        out_ << kCannotCalculateText << '\n';
-        return false;
+        // The window shows this as its result; here it is a reason, so that
+        // standard output holds numbers only.
+        messages_.Report(kCannotCalculateText);
+        return std::nullopt;
     case Kind::Failure:
         messages_.ShowMessage(result.errorDescription, kErrorTitle, MessageIcon::Stop);
-        return false;
+        return std::nullopt;
     case Kind::SyntaxError: // the translator has shown its message
-    case Kind::NoResult:    // the window shows nothing either
-        return false;
+    case Kind::NoResult:    // only a text without tokens, which preparing never gives
+        return std::nullopt;
     }
-    return false;
+    return std::nullopt;
 }
 
-bool ExpressionRunner::Translate(std::string_view typed) {
+std::optional<std::string> ExpressionRunner::Translate(std::string_view typed) {
     const std::optional<std::string> prepared = PrepareExpression(typed, messages_);
     if (!prepared) {
-        return false;
+        return std::nullopt;
     }
     const std::string expression = NIModule::InsertImplicitMultiply(*prepared);
     Cls6 translator(messages_);
     std::string postfix;
     if (translator.InfixToPostfix(expression, postfix) != 0) {
-        return false;
+        return std::nullopt;
     }
     if (!postfix.empty()) {
         postfix.pop_back(); // each token is followed by a space; a line ends without one
     }
-    out_ << postfix << '\n';
-    return true;
+    return postfix;
 }
 
 } // namespace tallix::cli

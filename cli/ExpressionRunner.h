@@ -1,12 +1,18 @@
 #pragma once
 
+#include "OutputBuffer.h"
 #include "StderrMessageService.h"
 
-#include <ostream>
+#include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 
 namespace tallix::cli {
+
+// The longest expression calculated, as many characters as the window's
+// edit box holds; a longer one is refused without being read whole.
+inline constexpr std::size_t kMaxExpressionLength = 32767;
 
 // How each expression is processed.
 struct RunSettings {
@@ -15,23 +21,27 @@ struct RunSettings {
     std::string decimalSeparator = ".";
 };
 
-// Runs expressions one at a time through the Calculate command's steps and
-// prints on `out` the line the edit box would end with; message boxes go to
-// `err`. Nothing but the generator behind RND carries from one expression to
-// the next.
+// Runs expressions one at a time through the Calculate command's steps.
+// Each one gives exactly one line on `out`, the line the edit box would end
+// with, or an empty line when there is no result, so output lines pair with
+// input lines; the reason goes to standard error. Nothing but the generator
+// behind RND carries from one expression to the next.
 class ExpressionRunner {
 public:
-    ExpressionRunner(RunSettings settings, std::ostream& out, std::ostream& err);
+    ExpressionRunner(RunSettings settings, OutputBuffer& out);
 
     // True when the expression gave a result (with postfix: was translated).
-    bool Run(std::string_view expression);
+    bool Run(std::string_view expression, InputPlace place);
+    // Answers an expression longer than kMaxExpressionLength that was not kept.
+    void RefuseTooLong(InputPlace place);
 
 private:
-    bool Calculate(std::string_view typed);
-    bool Translate(std::string_view typed);
+    std::optional<std::string> Answer(std::string_view expression);
+    std::optional<std::string> Calculate(std::string_view typed);
+    std::optional<std::string> Translate(std::string_view typed);
 
     RunSettings settings_;
-    std::ostream& out_;
+    OutputBuffer& out_;
     StderrMessageService messages_;
 };
 

@@ -1,5 +1,6 @@
 #include "HelpText.h"
 
+#include "ExpressionRunner.h"
 #include "FunctionNames.h"
 
 #include <string>
@@ -8,15 +9,18 @@ namespace tallix::cli {
 
 namespace {
 
-constexpr std::string_view kBeforeFunctions =
+constexpr std::string_view kUsage =
     R"(Usage: tallix-cli [--degrees | --radians] [--decimal-separator C] [--postfix]
-                  [--] [EXPRESSION...]
+                  [-u | --line-buffered] [--] [EXPRESSION...]
 
 Calculates each EXPRESSION exactly as the Tallix calculator does and prints
-one line per expression on standard output: the result (at most seven
-significant digits, e.g. 0.3333333 or 1.234568E+07), or
-"Can not calculate the expression". With no EXPRESSION, reads one expression
-per line from standard input, prompting with "> " when that is a terminal.
+exactly one line per expression on standard output: the result (at most
+seven significant digits, e.g. 0.3333333 or 1.234568E+07), or an empty line
+when there is none, its reason on standard error. With no EXPRESSION, reads
+one expression per line from standard input; when standard input and output
+are both terminals, lines are read with editing: arrows, Home and End move,
+Up and Down recall this session's earlier lines (never saved), Ctrl+C
+abandons the line, Ctrl+D on an empty line ends.
 
 Options:
   --degrees              SIN, COS, TAN, SEC, CSEC and CTAN take degrees
@@ -27,6 +31,9 @@ Options:
                          "." where the locale's is neither "." nor ",")
   --postfix              translate only: print each expression in postfix
                          order, tokens separated by single spaces
+  -u, --line-buffered    write each line of output at once, for a program
+                         that waits for each answer; otherwise output is
+                         written in large blocks unless it is a terminal
   --                     end of options; needed before an expression that
                          begins with "-"
   -h, --help             show this text
@@ -34,6 +41,14 @@ Options:
 
 Options come before the expressions: the first argument that does not begin
 with "-" and every argument after it are expressions.
+
+Limits:
+  An expression longer than )";
+
+constexpr std::string_view kBeforeFunctions = R"( characters (bytes), as many as
+  the calculator's edit box holds, is refused with a message, and is never
+  read into memory whole; the next line goes on. So does running out of
+  memory during a calculation.
 
 Expressions:
   Numbers are decimal, with at most one "." or "," (1.5, 1,5, .5, 5.); there
@@ -60,12 +75,18 @@ constexpr std::string_view kAfterFunctions = R"(
   ignores its argument and gives the next pseudo-random value in [0, 1).
   Inverse functions answer in radians in both angle modes.
 
-Messages (on standard error, one line each):
+Messages (on standard error, one line each, "tallix-cli: PLACE: MESSAGE";
+PLACE is "line N" of standard input or "argument N", the Nth expression
+argument; either way N is also the line of standard output answering it):
   Error: The expression is illegal.          a character that is not allowed
   Syntax Error: Character N:  MESSAGE        the first syntax error, N counts
                                              characters of the expression
                                              with spaces removed and "*"
                                              inserted
+  Can not calculate the expression           division by zero, a function
+                                             outside its domain, or a
+                                             negative base with a fractional
+                                             exponent
   Error: DESCRIPTION                         the calculation failed, e.g. the
                                              result is too large
   The syntax errors are: Operator expected, Operand expected, Closing
@@ -73,15 +94,12 @@ Messages (on standard error, one line each):
   expected, Unexpected character encountered, Operand contains multiple
   decimal points, Invalid operand, Open parenthesis expected (a number right
   after a function name), Undefined symbol : 'NAME'.
-  For an expression with one of these messages nothing is printed on
-  standard output. "Can not calculate the expression" (on standard output)
-  means division by zero, a function outside its domain, or a negative base
-  with a fractional exponent.
 
 Exit status:
   0  every expression gave a result (with --postfix: was translated)
-  1  at least one did not, "Can not calculate the expression" included
-  2  the command line is wrong
+  1  at least one did not
+  2  the command line is wrong, or reading standard input or writing
+     standard output failed (the run ends there, with a message)
 )";
 
 constexpr std::size_t kFunctionsPerLine = 10;
@@ -101,8 +119,9 @@ std::string FunctionList() {
 } // namespace
 
 std::string_view HelpText() {
-    static const std::string text =
-        std::string(kBeforeFunctions) + FunctionList() + std::string(kAfterFunctions);
+    static const std::string text = std::string(kUsage) + std::to_string(kMaxExpressionLength) +
+                                    std::string(kBeforeFunctions) + FunctionList() +
+                                    std::string(kAfterFunctions);
     return text;
 }
 

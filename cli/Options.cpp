@@ -14,6 +14,8 @@ bool ApplyFlag(std::string_view argument, Options& options) {
         options.postfix = true;
     } else if (argument == "--help" || argument == "-h") {
         options.help = true;
+    } else if (argument == "--line-buffered" || argument == "-u") {
+        options.lineBuffered = true;
     } else if (argument == "--version") {
         options.version = true;
     } else {

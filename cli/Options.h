@@ -10,10 +10,11 @@ namespace tallix::cli {
 
 // What the command line asked for.
 struct Options {
-    bool bolDegree = false; // --degrees; --radians (the default) clears it
-    bool postfix = false;   // --postfix: translate only, print the postfix text
-    bool help = false;      // --help or -h
-    bool version = false;   // --version
+    bool bolDegree = false;    // --degrees; --radians (the default) clears it
+    bool postfix = false;      // --postfix: translate only, print the postfix text
+    bool help = false;         // --help or -h
+    bool version = false;      // --version
+    bool lineBuffered = false; // --line-buffered or -u: write each line at once
     std::optional<std::string> decimalSeparator; // --decimal-separator C; else the locale's
     std::vector<std::string> expressions;        // none: read lines from standard input
 };

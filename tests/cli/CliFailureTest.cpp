@@ -1,0 +1,149 @@
+// Failures around the calculation: output that cannot be written, input that
+// cannot be read, lines of any size, and memory running out.
+#include "CliProcess.h"
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <cstddef>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include <fcntl.h>
+#include <sys/resource.h>
+#include <unistd.h>
+
+namespace {
+
+using tallix::testing::CliRun;
+using tallix::testing::RunCli;
+using tallix::testing::Text;
+
+#if defined(__SANITIZE_ADDRESS__)
+constexpr bool kSanitized = true; // its shadow memory defeats memory limits
+#else
+constexpr bool kSanitized = false;
+#endif
+
+void OpenAsStdout(const char* path) {
+    const int fd = open(path, O_WRONLY);
+    dup2(fd, STDOUT_FILENO);
+    close(fd);
+}
+
+// Standard output is a pipe whose reader has already gone.
+void ReaderGone() {
+    int ends[2];
+    if (pipe(ends) == 0) {
+        dup2(ends[1], STDOUT_FILENO);
+        close(ends[0]);
+        close(ends[1]);
+    }
+}
+
+void IgnoreSigpipe() {
+    std::signal(SIGPIPE, SIG_IGN);
+}
+
+// name, arguments, standard input, set-up in the child, then exit status and
+// standard error. A failed write or read ends the run with status 2 and one
+// line; with SIGPIPE at its default the program ends by it, as filters do.
+struct FailureCase {
+    const char* name;
+    std::vector<std::string> args;
+    std::string input;
+    std::function<void()> setUp;
+    int status;
+    std::string err;
+};
+
+const std::string kWriteFailure = "tallix-cli: standard output: ";
+const std::vector<FailureCase> kFailureCases = {
+    {"DiskFull",
+     {"1+1"},
+     "",                                      [] { OpenAsStdout("/dev/full"); },
+     2,                                                                                                       kWriteFailure + "No space left on device\n"   },
+    {"DiskFullForHelp",
+     {"--help"},
+     "",                                      [] { OpenAsStdout("/dev/full"); },
+     2,                                                                                                       kWriteFailure + "No space left on device\n"   },
+    {"DiskFullLineBuffered",
+     {"-u"},
+     "1\n2\n",                                [] { OpenAsStdout("/dev/full"); },
+     2,                                                                                                       kWriteFailure + "No space left on device\n"   },
+    {"OutputClosed",
+     {"1+1"},
+     "",                                      [] { close(STDOUT_FILENO); },
+     2,                                                                                                       kWriteFailure + "Bad file descriptor\n"       },
+    {"ReaderGoneSigpipeIgnored",
+     {},
+     "1+1\n",                                 [] { ReaderGone(), IgnoreSigpipe(); },
+     2,                                                                                                       kWriteFailure + "Broken pipe\n"               },
+    {"ReaderGoneSigpipeDefault", {}, "1+1\n", ReaderGone,                                      128 + SIGPIPE, ""                                            },
+    {"InputIsDirectory",
+     {},
+     "",                                      [] { dup2(open("/", O_RDONLY), STDIN_FILENO); },
+     2,                                                                                                       "tallix-cli: standard input: Is a directory\n"},
+};
+
+TEST(CliFailure, InputOrOutputFailureEndsTheRunWithStatusTwo) {
+    for (const auto& [name, args, input, setUp, status, err] : kFailureCases) {
+        const CliRun run = RunCli(args, Text(input), setUp);
+        EXPECT_EQ(run.status, status) << name;
+        EXPECT_EQ(run.err, err) << name;
+    }
+}
+
+TEST(CliFailure, HundredMegabyteLineIsSkippedInLittleMemory) {
+    if (kSanitized) {
+        GTEST_SKIP() << "the sanitizers' own memory is counted too";
+    }
+    const CliRun run = RunCli({}, [](int fd) {
+        const std::string chunk(1 << 20, '7');
+        bool open = write(fd, "1+1\n", 4) == 4;
+        for (int i = 0; i < 100 && open; ++i) {
+            open = write(fd, chunk.data(), chunk.size()) == static_cast<ssize_t>(chunk.size());
+        }
+        static_cast<void>(write(fd, "\n2*3\n", 5));
+    });
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.out, "2\n\n6\n");
+    EXPECT_EQ(run.err, "tallix-cli: line 2: the expression is longer than 32767 characters\n");
+    EXPECT_LT(run.maxRssKiB, 64 * 1024);
+}
+
+// The deepest nesting the line limit allows, between two short lines.
+const std::string kDeepLines =
+    "1+1\n" + std::string(16383, '(') + "1" + std::string(16383, ')') + "\n2*3\n";
+
+CliRun RunDeepLinesWithin(rlim_t addressSpace) {
+    return RunCli({}, Text(kDeepLines), [addressSpace] {
+        const rlimit limit{addressSpace, addressSpace};
+        setrlimit(RLIMIT_AS, &limit);
+    });
+}
+
+// Shrinks the address space until the deep line no longer fits: the first
+// thing to fail must be that one calculation, reported, with the lines
+// around it answered.
+TEST(CliFailure, RunningOutOfMemoryFailsOnlyThatExpression) {
+    if (kSanitized) {
+        GTEST_SKIP() << "the sanitizers reserve more address space than any limit allows";
+    }
+    constexpr rlim_t kStep = 64 * 1024;
+    rlim_t fits =
+        256 * 1024 * 1024; // binary search between a limit that fits and one that does not
+    rlim_t failsBelow = 0;
+    ASSERT_EQ(RunDeepLinesWithin(fits).status, 0);
+    while (fits - failsBelow > kStep) {
+        const rlim_t middle = (fits + failsBelow) / 2;
+        (RunDeepLinesWithin(middle).status == 0 ? fits : failsBelow) = middle;
+    }
+    const CliRun run = RunDeepLinesWithin(failsBelow);
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.out, "2\n\n6\n");
+    EXPECT_EQ(run.err, "tallix-cli: line 2: out of memory\n");
+}
+
+} // namespace

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <functional>
+#include <string>
+#include <tuple>
+#include <vector>
+
+namespace tallix::testing {
+
+// How one run of tallix-cli ended.
+struct CliRun {
+    int status = -1; // the exit status, or 128 + the signal that ended it
+    std::string out;
+    std::string err;
+    long maxRssKiB = 0; // peak resident memory
+};
+
+// Writes standard input to the descriptor; it stops early when the program
+// stops reading.
+using InputWriter = std::function<void(int fd)>;
+
+InputWriter Text(std::string text);
+
+// Runs tallix-cli with the arguments (no shell in between). Standard output
+// and error are files, so no pipe can fill up; `inChild` runs in the child
+// just before the program starts, to change its limits or descriptors.
+CliRun RunCli(const std::vector<std::string>& args, const InputWriter& input,
+              const std::function<void()>& inChild = {});
+
+// Exit status, standard output, standard error.
+using Outcome = std::tuple<int, std::string, std::string>;
+
+Outcome RunCliOutcome(const std::vector<std::string>& args, const std::string& input = "");
+
+} // namespace tallix::testing

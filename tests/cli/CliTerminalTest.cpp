@@ -1,0 +1,151 @@
+// tallix-cli at a terminal: a pseudo-terminal stands for the person typing.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include <poll.h>
+#include <pty.h>
+#include <sys/wait.h>
+#include <termios.h>
+#include <unistd.h>
+
+namespace {
+
+constexpr auto kPatience = std::chrono::seconds(10);
+
+class Terminal {
+public:
+    Terminal() {
+        pid_ = forkpty(&master_, nullptr, nullptr, nullptr);
+        if (pid_ == 0) {
+            setenv("TERM", "xterm", 1);
+            execl(TALLIX_CLI_PATH, TALLIX_CLI_PATH, static_cast<char*>(nullptr));
+            _exit(127);
+        }
+    }
+    ~Terminal() {
+        close(master_);
+        if (pid_ > 0) {
+            waitpid(pid_, nullptr, 0);
+        }
+    }
+
+    bool Started() const { return pid_ > 0; }
+
+    // Types once the line editor has taken the terminal out of line mode:
+    // keys typed before that would be echoed and read as a whole line.
+    void Type(const std::string& keys) {
+        const auto deadline = std::chrono::steady_clock::now() + kPatience;
+        termios mode{};
+        while (tcgetattr(master_, &mode) == 0 && (mode.c_lflag & ICANON) != 0 &&
+               std::chrono::steady_clock::now() < deadline) {
+            usleep(1000);
+        }
+        static_cast<void>(write(master_, keys.data(), keys.size()));
+    }
+
+    // Reads the screen until `text` appears; false when it does not in time.
+    bool WaitFor(const std::string& text) {
+        const auto deadline = std::chrono::steady_clock::now() + kPatience;
+        while (screen_.find(text, seen_) == std::string::npos) {
+            if (std::chrono::steady_clock::now() > deadline || !ReadSome()) {
+                return false;
+            }
+        }
+        passed_ = screen_.substr(seen_, screen_.find(text, seen_) - seen_);
+        seen_ += passed_.size() + text.size();
+        return true;
+    }
+
+    // What was shown before the text last waited for.
+    const std::string& Passed() const { return passed_; }
+
+    // Everything shown since the last text waited for.
+    std::string Unseen() const { return screen_.substr(seen_); }
+
+    // Waits for the program to end, reading what it still shows; the
+    // terminal is closed only after, as closing it would hang the program up.
+    int ExitStatus() {
+        const auto deadline = std::chrono::steady_clock::now() + kPatience;
+        while (ReadSome() && std::chrono::steady_clock::now() < deadline) {
+        }
+        int status = 0;
+        waitpid(pid_, &status, 0);
+        pid_ = -1;
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
+
+private:
+    bool ReadSome() {
+        pollfd ready{master_, POLLIN, 0};
+        if (poll(&ready, 1, 100) < 0) {
+            return false;
+        }
+        if (ready.revents & POLLIN) {
+            char buffer[4096];
+            const ssize_t count = read(master_, buffer, sizeof buffer);
+            if (count <= 0) {
+                return false;
+            }
+            screen_.append(buffer, static_cast<std::size_t>(count));
+        }
+        return true;
+    }
+
+    int master_ = -1;
+    pid_t pid_ = -1;
+    std::string screen_;
+    std::size_t seen_ = 0;
+    std::string passed_;
+};
+
+// Whether some line of `text` after the first begins with a digit: an answer.
+bool HoldsAnAnswer(const std::string& text) {
+    for (char digit = '0'; digit <= '9'; ++digit) {
+        if (text.find(std::string("\n") + digit) != std::string::npos) {
+            return true;
+        }
+    }
+    return false;
+}
+
+const std::string kLeft = "\x1b[D";
+const std::string kUp = "\x1b[A";
+const std::string kHome = "\x1b[H";
+const std::string kEnd = "\x1b[F";
+const std::string kCtrlC = "\x03";
+const std::string kCtrlD = "\x04";
+
+// Keys typed after a prompt, then the answer expected on the next line, the
+// only one shown for those keys.
+// clang-format off
+const std::vector<std::tuple<const char*, std::string, std::string>> kSession = {
+    {"Typed",                 "2*3\r",                     "\r\n6\r\n"},
+    {"HomeInsertsInFront",    "2+3" + kHome + "1\r",        "\r\n15\r\n"},
+    {"LeftInsertsInside",     "9+1" + kLeft + kLeft + "9\r", "\r\n100\r\n"},
+    {"UpRecallsEndAppends",   kUp + kEnd + "0\r",           "\r\n109\r\n"},
+    {"UpTwiceGoesFurther",    kUp + kUp + "\r",             "\r\n100\r\n"},
+    {"CtrlCAbandonsTheLine",  "7*7" + kCtrlC + "5-1\r",     "\r\n4\r\n"},
+};
+// clang-format on
+
+TEST(CliTerminal, EditsRecallsAndAbandonsLines) {
+    Terminal terminal;
+    ASSERT_TRUE(terminal.Started());
+    for (const auto& [name, keys, answer] : kSession) {
+        ASSERT_TRUE(terminal.WaitFor("> ")) << name << ": no prompt";
+        terminal.Type(keys);
+        EXPECT_TRUE(terminal.WaitFor(answer)) << name << ": shown " << terminal.Unseen();
+        EXPECT_FALSE(HoldsAnAnswer(terminal.Passed())) << name << ": shown " << terminal.Passed();
+    }
+    EXPECT_TRUE(terminal.WaitFor("> "));
+    terminal.Type(kCtrlD);
+    EXPECT_TRUE(terminal.WaitFor("\r\n"));
+    EXPECT_EQ(terminal.ExitStatus(), 0);
+}
+
+} // namespace

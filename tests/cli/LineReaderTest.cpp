@@ -1,0 +1,76 @@
+#include "LineReader.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <string>
+#include <string_view>
+#include <tuple>
+#include <vector>
+
+namespace {
+
+using tallix::cli::LineReader;
+
+// Reads `stream` in pieces of at most `piece` bytes with a line limit of 5
+// and 4-byte blocks, and writes what the reader reports: each line in
+// brackets, "long" for a refused one, "end" or "error".
+std::string ReadAll(std::string_view stream, std::size_t piece, bool failAtEnd = false) {
+    LineReader reader(
+        [&](char* buffer, std::size_t size) -> std::ptrdiff_t {
+            if (stream.empty()) {
+                errno = EIO;
+                return failAtEnd ? -1 : 0;
+            }
+            const std::size_t count = std::min({size, piece, stream.size()});
+            std::memcpy(buffer, stream.data(), count);
+            stream.remove_prefix(count);
+            return static_cast<std::ptrdiff_t>(count);
+        },
+        5, 4);
+    std::string seen;
+    for (;;) {
+        switch (reader.Next()) {
+        case LineReader::Status::Line:
+            seen.append("[").append(reader.Line()).append("]");
+            break;
+        case LineReader::Status::TooLong:
+            seen += "long ";
+            break;
+        case LineReader::Status::End:
+            return seen + "end";
+        case LineReader::Status::ReadError:
+            return seen + (reader.Error() == EIO ? "error" : "other error");
+        }
+    }
+}
+
+// name, stream, what is reported (for every piece size), whether the stream fails at its end.
+// clang-format off
+const std::vector<std::tuple<const char*, std::string, std::string, bool>> kReads = {
+    {"Empty",                  "",                   "end",                     false},
+    {"LastLineWithoutNewline", "1\n22",              "[1][22]end",              false},
+    {"EmptyLines",             "\n\n",               "[][]end",                 false},
+    {"CarriageReturnDropped",  "12345\r\n\r\n",      "[12345][]end",            false},
+    {"OnlyOneCarriageReturn",  "1\r\r\n",            "[1\r]end",                false},
+    {"LongestLineKept",        "12345\n",            "[12345]end",              false},
+    {"OneTooLong",             "123456\nab\n",       "long [ab]end",            false},
+    {"TooLongWithReturn",      "123456\r\nab",       "long [ab]end",            false},
+    {"FarTooLongSkipped",      std::string(50, 'x') + "\nab\n" + std::string(9, 'y'),
+                                                     "long [ab]long end",       false},
+    {"FailureAfterLines",      "1\n2\n34",           "[1][2]error",             true},
+    {"FailureInLongLine",      "1\n" + std::string(20, 'x'), "[1]error",       true},
+};
+// clang-format on
+
+TEST(LineReader, SplitsAnyChunkingAlike) {
+    for (const auto& [name, stream, expected, failAtEnd] : kReads) {
+        for (std::size_t piece : {1, 2, 3, 7, 100}) {
+            EXPECT_EQ(ReadAll(stream, piece, failAtEnd), expected) << name << ", pieces " << piece;
+        }
+    }
+}
+
+} // namespace
