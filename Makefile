@@ -1,13 +1,14 @@
 # Two commands do everything on a fresh Debian 12 machine:
 #   make run    install what is missing, build, start Tallix
 #   make test   the same set-up, then every test
-# Plain `make` builds. Other targets: check-sanitize, fuzz, bench, bench-cli, bench-gui,
-# format, format-check, install, clean.
+# Plain `make` builds everything. Other targets: check-sanitize, fuzz, bench, bench-cli,
+# bench-gui, format, format-check, install, deb, check-package, clean.
 
 BUILD_DIR     ?= build
 SANITIZE_DIR  ?= build-sanitize
 FUZZ_DIR      ?= build-fuzz
 BENCH_DIR     ?= build-bench
+DEB_DIR       ?= build-deb
 BUILD_TYPE    ?= RelWithDebInfo
 PREFIX        ?= /usr/local
 SECONDS       ?= 60
@@ -18,13 +19,16 @@ BUILD_PACKAGES := cmake make g++ pkg-config qt6-base-dev libgl-dev libgtest-dev 
                   libbenchmark-dev libmuparser-dev libedit-dev fonts-liberation fonts-dejavu-core
 # Start-up picks Wayland when the session offers it.
 RUN_PACKAGES  := qt6-wayland
-# The tests that drive the real window on Xvfb and on weston nested in it, and
-# read it through AT-SPI on a session bus as a screen reader does.
-E2E_PACKAGES  := python3 xvfb xauth xdotool weston libx11-6 dbus at-spi2-core python3-pyatspi \
-                 $(RUN_PACKAGES)
+# What the tests need beyond the build: the real window on Xvfb and on weston
+# nested in it, read through AT-SPI on a session bus as a screen reader does;
+# the validators of the installed tree (menu entry, metainfo, manual pages, RUNPATH).
+TEST_PACKAGES := python3 xvfb xauth xdotool weston libx11-6 dbus at-spi2-core python3-pyatspi \
+                 desktop-file-utils appstream mandoc binutils $(RUN_PACKAGES)
 CHECK_PACKAGES := clang libclang-rt-14-dev clang-format
 CLI_BENCH_PACKAGES := bc
 GUI_BENCH_PACKAGES := xvfb xauth x11-utils xdotool speedcrunch
+DEB_PACKAGES := debhelper dpkg-dev lintian git
+CHECK_PACKAGE_PACKAGES := xvfb xdotool
 
 # A comma inside $(call ...) arguments would split them; flags spell it $(comma).
 comma := ,
@@ -32,8 +36,9 @@ comma := ,
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 CMAKE_CONFIGURE = cmake -S . -B $(1) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) $(2) >/dev/null
 
-.PHONY: all deps deps-run deps-e2e deps-check deps-cli-bench deps-gui-bench configure build \
-        run test check-sanitize fuzz bench bench-cli bench-gui format format-check install clean
+.PHONY: all deps deps-run deps-test deps-check deps-cli-bench deps-gui-bench deps-deb \
+        configure build run test check-sanitize fuzz bench bench-cli bench-gui format format-check \
+        install deb check-package clean
 
 all: build
 
@@ -58,8 +63,8 @@ deps:
 deps-run: deps
 	$(call install_missing,$(RUN_PACKAGES))
 
-deps-e2e: deps
-	$(call install_missing,$(E2E_PACKAGES))
+deps-test: deps
+	$(call install_missing,$(TEST_PACKAGES))
 
 deps-check:
 	$(call install_missing,$(BUILD_PACKAGES) $(CHECK_PACKAGES))
@@ -70,17 +75,21 @@ deps-cli-bench:
 deps-gui-bench:
 	$(call install_missing,$(BUILD_PACKAGES) $(GUI_BENCH_PACKAGES))
 
+deps-deb:
+	$(call install_missing,$(BUILD_PACKAGES) $(DEB_PACKAGES) $(CHECK_PACKAGE_PACKAGES))
+
 configure: deps
 	$(call CMAKE_CONFIGURE,$(BUILD_DIR),)
 
 build: configure
 	cmake --build $(BUILD_DIR) -j $(JOBS)
 
-run: deps-run build
-	@if [ -x $(BUILD_DIR)/bin/tallix ]; then exec $(BUILD_DIR)/bin/tallix; \
-	 else exec $(BUILD_DIR)/bin/tallix-cli; fi
+# Only the window program: configuring already put help.htm beside it.
+run: deps-run configure
+	cmake --build $(BUILD_DIR) -j $(JOBS) --target tallix
+	exec $(BUILD_DIR)/bin/tallix
 
-test: deps-e2e build
+test: deps-test build
 	cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
 
 # Every test again, built with AddressSanitizer and UndefinedBehaviorSanitizer.
@@ -132,8 +141,31 @@ format:
 format-check: deps-check
 	clang-format --dry-run --Werror $(FORMAT_FILES)
 
-install: build
-	cmake --install $(BUILD_DIR) --prefix $(PREFIX)
+# DESTDIR, from the command line or the environment, stages the installation.
+install: configure
+	cmake --build $(BUILD_DIR) -j $(JOBS) --target tallix tallix-cli
+	DESTDIR=$(DESTDIR) cmake --install $(BUILD_DIR) --prefix $(PREFIX)
+
+# The Debian package $(DEB_DIR)/tallix_<version>_<arch>.deb, built from a copy
+# of the work tree's files (tracked and new, not ignored) so that neither the
+# package nor the build's leftovers land in the work tree or beside it. The
+# tests need no display (the window's run on Qt's offscreen platform), but
+# are left out by default: `make test` runs them on the same sources, and
+# building them doubles the package's build time. DEB_BUILD_OPTIONS= builds
+# and runs them in the package build too.
+DEB_BUILD_OPTIONS ?= nocheck
+deb: deps-deb
+	rm -rf $(DEB_DIR) && mkdir -p $(DEB_DIR)/src
+	git ls-files -z --cached --others --exclude-standard | \
+	  tar --null -T - --ignore-failed-read -cf - | tar -xf - -C $(DEB_DIR)/src
+	cd $(DEB_DIR)/src && DEB_BUILD_OPTIONS="$(DEB_BUILD_OPTIONS) parallel=$(JOBS)" \
+	  dpkg-buildpackage -b -uc -us $(if $(filter nocheck,$(DEB_BUILD_OPTIONS)),-Pnocheck)
+	lintian --fail-on error $(DEB_DIR)/*.changes
+
+# Installs that package with apt-get, tries both programs as installed, purges
+# it and checks that nothing of it is left.
+check-package: deb
+	tests/package/check_package.sh $(DEB_DIR)/tallix_*.deb
 
 clean:
-	rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(FUZZ_DIR) $(BENCH_DIR)
+	rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(FUZZ_DIR) $(BENCH_DIR) $(DEB_DIR)

@@ -2,19 +2,21 @@
 
 #include "DesktopService.h"
 
-#include <QUrl>
+#include <QDir>
 
 class QWidget;
 
 namespace tallix {
 
-// The help page "help.htm" in the folder of the program's executable, as a
-// file URL.
-QUrl HelpPageUrl();
-
-// Help: asks the desktop to open the help page. A missing page or browser is
-// not reported: the program says nothing and nothing changes.
+// Help: asks the desktop to open the help page of the program in
+// programFolder, by default the folder of the running executable: "help.htm"
+// beside the program when one lies there (the build tree), otherwise the
+// installed page, found relative to programFolder so that a relocated
+// installation still finds its own. With neither nothing is asked, and a
+// missing browser is not reported: the program says nothing and nothing
+// changes.
 void ShowHelp(DesktopService& desktop);
+void ShowHelp(DesktopService& desktop, const QDir& programFolder);
 
 // About: shows a fresh About box modally for owner and returns when it has
 // been closed; meanwhile the program's other windows take no input.
