@@ -29,8 +29,12 @@ std::string CalculateText(std::string_view typed, MessageService& messages) {
     if (!prepared) {
         return {};
     }
-    const CalculationResult result = CalculatePrepared(*prepared, false, messages);
-    if (result.kind != CalculationResult::Kind::Value) {
+    const TranslationResult translation = TranslatePrepared(*prepared);
+    if (translation.error) {
+        return translation.error->message;
+    }
+    const EvaluationResult result = EvaluatePostfix(translation.postfix, false, kVariableValue);
+    if (result.outcome != EvalOutcome::Value) {
         return std::string(kCannotCalculateText);
     }
     return FormatResult(result.value, ".");

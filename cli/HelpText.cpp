@@ -1,6 +1,7 @@
 #include "HelpText.h"
 
 #include "FunctionNames.h"
+#include "SyntaxError.h"
 
 #include <string>
 
@@ -67,12 +68,11 @@ Messages (on standard error, one line each):
                                              inserted
   Error: DESCRIPTION                         the calculation failed, e.g. the
                                              result is too large
-  The syntax errors are: Operator expected, Operand expected, Closing
-  parenthesis without matching open parenthesis, Closing parenthesis
-  expected, Unexpected character encountered, Operand contains multiple
-  decimal points, Invalid operand, Open parenthesis expected (a number right
-  after a function name), Undefined symbol : 'NAME'.
-  For an expression with one of these messages nothing is printed on
+  The syntax errors, each with what raises it:
+)";
+
+constexpr std::string_view kAfterSyntaxErrors =
+    R"(  For an expression with one of these messages nothing is printed on
   standard output. "Can not calculate the expression" (on standard output)
   means division by zero, a function outside its domain, or a negative base
   with a fractional exponent.
@@ -97,11 +97,21 @@ std::string FunctionList() {
     return list;
 }
 
+std::string SyntaxErrorList() {
+    std::string list;
+    for (const SyntaxErrorRow& row : kSyntaxErrors) {
+        list.append("    ").append(row.message).append("\n");
+        list.append("        ").append(row.situation).append("\n");
+    }
+    return list;
+}
+
 } // namespace
 
 std::string_view HelpText() {
-    static const std::string text =
-        std::string(kBeforeFunctions) + FunctionList() + std::string(kAfterFunctions);
+    static const std::string text = std::string(kBeforeFunctions) + FunctionList() +
+                                    std::string(kAfterFunctions) + SyntaxErrorList() +
+                                    std::string(kAfterSyntaxErrors);
     return text;
 }
 
