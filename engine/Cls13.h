@@ -21,10 +21,12 @@ namespace detail {
 // copies. The visible capacity grows in steps of exactly ten slots and never
 // shrinks; the storage underneath may grow faster.
 //
-// The evaluator stacks tagged values (the default). The translator stacks
-// one-byte tokens instead of texts, so that a deep nesting costs a byte per
-// "(" and its storage stays small enough to be reused from one calculation
-// to the next rather than handed back to the system.
+// A stack holds tagged values unless its user names a narrower type: the
+// evaluator stacks tagged numbers (16 bytes each), the translator one-byte
+// tokens instead of texts. Memory then grows with the input by a few bytes
+// per character, and the storage of even the longest input stays small
+// enough to be reused from one calculation to the next rather than handed
+// back to the system and faulted in again.
 //
 // The translator and the evaluator push and pop once or twice per token, so
 // every operation is defined here, where it can be inlined.

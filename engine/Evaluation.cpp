@@ -10,7 +10,6 @@
 #include <cstdint>
 #include <limits>
 #include <string>
-#include <type_traits>
 #include <utility>
 #include <variant>
 
@@ -61,17 +60,10 @@ float ToSingle(double value) {
     return single;
 }
 
-TaggedValue Negated(const TaggedValue& value) {
+// The negation keeps the tag of the value it negates.
+TaggedNumber Negated(const TaggedNumber& value) {
     return std::visit(
-        [](const auto& number) -> TaggedValue {
-            using Number = std::decay_t<decltype(number)>;
-            if constexpr (std::is_same_v<Number, std::string>) {
-                return number; // never stacked by the evaluator
-            } else {
-                return static_cast<Number>(-number);
-            }
-        },
-        value);
+        [](auto number) -> TaggedNumber { return static_cast<decltype(number)>(-number); }, value);
 }
 
 EvaluationResult Ended(EvalOutcome outcome, float value = 0.0f) {
@@ -101,7 +93,7 @@ private:
     bool ApplyPower(double base, double exponent);
     bool ApplyLibraryFunction(const LibraryFunction& function);
 
-    Cls13<> stack_;
+    Cls13<TaggedNumber> stack_;
     bool bolDegree_;
     float sngX_;
 };

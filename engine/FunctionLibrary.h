@@ -12,7 +12,7 @@ namespace tallix {
 // the function has no real value there (the evaluator then takes its
 // cannot-calculate outcome). A value outside the double range is raised as
 // an EngineError instead.
-using FunctionOutcome = std::optional<TaggedValue>;
+using FunctionOutcome = std::optional<TaggedNumber>;
 
 // One of the thirty functions of one argument; its name is
 // kFunctionNames[FunctionIndex(function)].
