@@ -24,6 +24,11 @@ template <typename Timings> auto* FindIn(Timings& timings, const std::string& na
     return found == timings.end() ? nullptr : &*found;
 }
 
+// The benchmark's name without its length argument.
+std::string FamilyOf(const std::string& name) {
+    return name.substr(0, name.rfind('/'));
+}
+
 // Microseconds per thousand characters of a long input.
 template <typename Timing> double PerThousand(const Timing& timing) {
     return timing.nanoseconds / 1000.0 / (static_cast<double>(timing.length) / 1000.0);
@@ -92,25 +97,34 @@ void RatioReporter::PrintPairs(std::ostream& out, const std::string& muparserPre
     }
 }
 
-// Each family runs from its shortest input to its longest; the ratio of
-// their costs per character says whether the time stays linear.
 void RatioReporter::PrintLongInputs(std::ostream& out) const {
     out << "\nLong inputs (the edit box holds at most 32,000 characters)\n";
-    const Timing* shortest = nullptr;
+    std::vector<const Timing*> family;
     for (const Timing& timing : timings_) {
         if (!StartsWith(timing.name, kLongPrefix) || timing.length <= 0) {
             continue;
         }
-        const double perThousand = PerThousand(timing);
-        out << Line("%-44s %10.1f us total %8.2f us per 1000 characters\n", timing.name.c_str(),
-                    timing.nanoseconds / 1000.0, perThousand);
-        const std::string family = timing.name.substr(0, timing.name.rfind('/'));
-        if (shortest == nullptr || shortest->name.compare(0, family.size(), family) != 0) {
-            shortest = &timing;
-        } else if (timing.length > shortest->length) {
-            out << Line("%-44s %10s    per-character cost %.2fx that at %lld characters\n",
-                        family.c_str(), "", perThousand / PerThousand(*shortest), shortest->length);
+        if (!family.empty() && FamilyOf(family.front()->name) != FamilyOf(timing.name)) {
+            PrintFamily(out, family);
+            family.clear();
         }
+        family.push_back(&timing);
+    }
+    PrintFamily(out, family);
+}
+
+// One input shape from its shortest length to its longest; the ratio of
+// their costs per character says whether the time stays linear.
+void RatioReporter::PrintFamily(std::ostream& out, const std::vector<const Timing*>& family) {
+    for (const Timing* timing : family) {
+        out << Line("%-44s %10.1f us total %8.2f us per 1000 characters\n", timing->name.c_str(),
+                    timing->nanoseconds / 1000.0, PerThousand(*timing));
+    }
+    if (family.size() > 1) {
+        out << Line("%-44s per character, %lld characters cost %.2fx what %lld do\n",
+                    FamilyOf(family.front()->name).c_str(), family.back()->length,
+                    PerThousand(*family.back()) / PerThousand(*family.front()),
+                    family.front()->length);
     }
 }
 
