@@ -60,7 +60,8 @@ void RatioReporter::ReportRuns(const std::vector<Run>& runs) {
 
 void RatioReporter::PrintSummary(std::ostream& out) const {
     PrintPairs(out, kMuparserFreshPrefix,
-               "muparser with a fresh parser per calculation, as Tallix makes a fresh Cls6:\n"
+               "muparser with a fresh parser per calculation, as each Tallix calculation\n"
+               "starts from fresh state:\n"
                "construct, define x, define the expression, evaluate",
                "(target 30x)");
     PrintPairs(out, kMuparserKeptPrefix,

@@ -54,7 +54,7 @@ double MuparserEvaluate(mu::Parser& parser, const std::string& expression) {
     return parser.Eval();
 }
 
-// A fresh parser per calculation, as the window makes a fresh Cls6.
+// A fresh parser per calculation, as each calculation starts from fresh state.
 void MuparserFresh(benchmark::State& state, std::string_view expression) {
     const std::string text(expression);
     double x = 1.0;
