@@ -24,6 +24,16 @@ template <typename Timings> auto* FindIn(Timings& timings, const std::string& na
     return found == timings.end() ? nullptr : &*found;
 }
 
+// The benchmark's name without its length argument.
+std::string FamilyOf(const std::string& name) {
+    return name.substr(0, name.rfind('/'));
+}
+
+// Microseconds per thousand characters of a long input.
+template <typename Timing> double PerThousand(const Timing& timing) {
+    return timing.nanoseconds / 1000.0 / (static_cast<double>(timing.length) / 1000.0);
+}
+
 } // namespace
 
 // Keeps the fastest repetition of each benchmark: on a shared machine the
@@ -50,7 +60,8 @@ void RatioReporter::ReportRuns(const std::vector<Run>& runs) {
 
 void RatioReporter::PrintSummary(std::ostream& out) const {
     PrintPairs(out, kMuparserFreshPrefix,
-               "muparser with a fresh parser per calculation, as Tallix makes a fresh Cls6:\n"
+               "muparser with a fresh parser per calculation, as each Tallix calculation\n"
+               "starts from fresh state:\n"
                "construct, define x, define the expression, evaluate",
                "(target 30x)");
     PrintPairs(out, kMuparserKeptPrefix,
@@ -89,13 +100,32 @@ void RatioReporter::PrintPairs(std::ostream& out, const std::string& muparserPre
 
 void RatioReporter::PrintLongInputs(std::ostream& out) const {
     out << "\nLong inputs (the edit box holds at most 32,000 characters)\n";
+    std::vector<const Timing*> family;
     for (const Timing& timing : timings_) {
         if (!StartsWith(timing.name, kLongPrefix) || timing.length <= 0) {
             continue;
         }
-        const double perThousand = timing.nanoseconds / 1000.0 / (timing.length / 1000.0);
-        out << Line("%-44s %10.1f us total %8.2f us per 1000 characters\n", timing.name.c_str(),
-                    timing.nanoseconds / 1000.0, perThousand);
+        if (!family.empty() && FamilyOf(family.front()->name) != FamilyOf(timing.name)) {
+            PrintFamily(out, family);
+            family.clear();
+        }
+        family.push_back(&timing);
+    }
+    PrintFamily(out, family);
+}
+
+// One input shape from its shortest length to its longest; the ratio of
+// their costs per character says whether the time stays linear.
+void RatioReporter::PrintFamily(std::ostream& out, const std::vector<const Timing*>& family) {
+    for (const Timing* timing : family) {
+        out << Line("%-44s %10.1f us total %8.2f us per 1000 characters\n", timing->name.c_str(),
+                    timing->nanoseconds / 1000.0, PerThousand(*timing));
+    }
+    if (family.size() > 1) {
+        out << Line("%-44s per character, %lld characters cost %.2fx what %lld do\n",
+                    FamilyOf(family.front()->name).c_str(), family.back()->length,
+                    PerThousand(*family.back()) / PerThousand(*family.front()),
+                    family.front()->length);
     }
 }
 

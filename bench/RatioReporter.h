@@ -30,6 +30,7 @@ private:
     void PrintPairs(std::ostream& out, const std::string& muparserPrefix, const char* title,
                     const char* verdict) const;
     void PrintLongInputs(std::ostream& out) const;
+    static void PrintFamily(std::ostream& out, const std::vector<const Timing*>& family);
 
     std::vector<Timing> timings_; // in the order the benchmarks ran
 };

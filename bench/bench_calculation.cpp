@@ -29,8 +29,12 @@ std::string CalculateText(std::string_view typed, MessageService& messages) {
     if (!prepared) {
         return {};
     }
-    const CalculationResult result = CalculatePrepared(*prepared, false, messages);
-    if (result.kind != CalculationResult::Kind::Value) {
+    const TranslationResult translation = TranslatePrepared(*prepared);
+    if (translation.error) {
+        return translation.error->message;
+    }
+    const EvaluationResult result = EvaluatePostfix(translation.postfix, false, kVariableValue);
+    if (result.outcome != EvalOutcome::Value) {
         return std::string(kCannotCalculateText);
     }
     return FormatResult(result.value, ".");
@@ -50,7 +54,7 @@ double MuparserEvaluate(mu::Parser& parser, const std::string& expression) {
     return parser.Eval();
 }
 
-// A fresh parser per calculation, as the window makes a fresh Cls6.
+// A fresh parser per calculation, as each calculation starts from fresh state.
 void MuparserFresh(benchmark::State& state, std::string_view expression) {
     const std::string text(expression);
     double x = 1.0;

@@ -1,8 +1,6 @@
 #include "ExpressionRunner.h"
 
 #include "Calculation.h"
-#include "Cls6.h"
-#include "NIModule.h"
 #include "ResultText.h"
 
 #include <new>
@@ -78,12 +76,12 @@ std::optional<std::string> ExpressionRunner::Translate(std::string_view typed) {
     if (!prepared) {
         return std::nullopt;
     }
-    const std::string expression = NIModule::InsertImplicitMultiply(*prepared);
-    Cls6 translator(messages_);
-    std::string postfix;
-    if (translator.InfixToPostfix(expression, postfix) != 0) {
+    TranslationResult translation = TranslatePrepared(*prepared);
+    if (translation.error) {
+        ShowSyntaxError(*translation.error, messages_);
         return std::nullopt;
     }
+    std::string& postfix = translation.postfix;
     if (!postfix.empty()) {
         postfix.pop_back(); // each token is followed by a space; a line ends without one
     }

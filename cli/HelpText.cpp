@@ -2,6 +2,7 @@
 
 #include "ExpressionRunner.h"
 #include "FunctionNames.h"
+#include "SyntaxError.h"
 
 #include <string>
 
@@ -89,12 +90,10 @@ argument; either way N is also the line of standard output answering it):
                                              exponent
   Error: DESCRIPTION                         the calculation failed, e.g. the
                                              result is too large
-  The syntax errors are: Operator expected, Operand expected, Closing
-  parenthesis without matching open parenthesis, Closing parenthesis
-  expected, Unexpected character encountered, Operand contains multiple
-  decimal points, Invalid operand, Open parenthesis expected (a number right
-  after a function name), Undefined symbol : 'NAME'.
+  The syntax errors, each with what raises it:
+)";
 
+constexpr std::string_view kAfterSyntaxErrors = R"(
 Exit status:
   0  every expression gave a result (with --postfix: was translated)
   1  at least one did not
@@ -116,12 +115,22 @@ std::string FunctionList() {
     return list;
 }
 
+std::string SyntaxErrorList() {
+    std::string list;
+    for (const SyntaxErrorRow& row : kSyntaxErrors) {
+        list.append("    ").append(row.message).append("\n");
+        list.append("        ").append(row.situation).append("\n");
+    }
+    return list;
+}
+
 } // namespace
 
 std::string_view HelpText() {
     static const std::string text = std::string(kUsage) + std::to_string(kMaxExpressionLength) +
                                     std::string(kBeforeFunctions) + FunctionList() +
-                                    std::string(kAfterFunctions);
+                                    std::string(kAfterFunctions) + SyntaxErrorList() +
+                                    std::string(kAfterSyntaxErrors);
     return text;
 }
 

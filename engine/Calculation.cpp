@@ -1,7 +1,5 @@
 #include "Calculation.h"
 
-#include "Cls6.h"
-#include "EngineError.h"
 #include "NIModule.h"
 
 namespace tallix {
@@ -15,58 +13,46 @@ std::optional<std::string> PrepareExpression(std::string_view typed, MessageServ
     return prepared;
 }
 
+TranslationResult TranslatePrepared(std::string_view prepared) {
+    return TranslateToPostfix(NIModule::InsertImplicitMultiply(prepared));
+}
+
 namespace {
 
 using Kind = CalculationResult::Kind;
 
-CalculationResult Outcome(Kind kind, float value = 0.0f) {
-    CalculationResult result;
-    result.kind = kind;
-    result.value = value;
-    return result;
-}
-
-CalculationResult Failure(const EngineError& error) {
-    CalculationResult result = Outcome(Kind::Failure);
-    result.errorNumber = error.Number();
-    result.errorDescription = error.Description();
-    return result;
-}
-
-CalculationResult FromStatus(EvalStatus status, float sngResult) {
-    switch (status.outcome) {
+Kind KindOf(EvalOutcome outcome) {
+    switch (outcome) {
     case EvalOutcome::NoToken:
-        return Outcome(Kind::NoResult);
-    case EvalOutcome::CannotCalculate:
-        return Outcome(Kind::CannotCalculate);
+        return Kind::NoResult;
     case EvalOutcome::Value:
+        return Kind::Value;
+    case EvalOutcome::CannotCalculate:
+        return Kind::CannotCalculate;
+    case EvalOutcome::Failure:
         break;
     }
-    return Outcome(Kind::Value, sngResult);
+    return Kind::Failure;
 }
 
 } // namespace
 
 CalculationResult CalculatePrepared(std::string_view prepared, bool bolDegree,
                                     MessageService& messages) {
-    const std::string expression = NIModule::InsertImplicitMultiply(prepared);
-    Cls6 calculator(messages);
-    std::string postfix; // short postfix texts stay in the string itself, unallocated
-    if (calculator.InfixToPostfix(expression, postfix) != 0) {
-        return Outcome(Kind::SyntaxError);
+    const TranslationResult translation = TranslatePrepared(prepared);
+    if (translation.error) {
+        ShowSyntaxError(*translation.error, messages);
+        CalculationResult result;
+        result.kind = Kind::SyntaxError;
+        return result;
     }
-    bool degree = bolDegree;
-    float sngResult = 0.0f;
-    float sngX = 1.0f;
-    float unused[7] = {};
-    try {
-        const EvalStatus status =
-            calculator.DoEvaluate(postfix, degree, sngResult, unused[0], unused[1], sngX, unused[2],
-                                  unused[3], unused[4], unused[5], unused[6]);
-        return FromStatus(status, sngResult);
-    } catch (const EngineError& error) {
-        return Failure(error);
-    }
+    EvaluationResult evaluation = EvaluatePostfix(translation.postfix, bolDegree, kVariableValue);
+    CalculationResult result;
+    result.kind = KindOf(evaluation.outcome);
+    result.value = evaluation.value;
+    result.errorNumber = evaluation.errorNumber;
+    result.errorDescription = std::move(evaluation.errorDescription);
+    return result;
 }
 
 } // namespace tallix

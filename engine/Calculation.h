@@ -1,7 +1,8 @@
 #pragma once
 
-#include "Cls6.h"
+#include "Evaluation.h"
 #include "MessageService.h"
+#include "Translation.h"
 
 #include <cstdint>
 #include <optional>
@@ -15,20 +16,33 @@ inline constexpr std::string_view kIllegalExpressionPrompt = "The expression is 
 inline constexpr std::string_view kErrorTitle = "Error";
 inline constexpr std::string_view kCannotCalculateText = "Can not calculate the expression";
 
-// The first half of the Calculate command: validation and normalisation of
-// the typed text. Shows "The expression is illegal." (title "Error", warning
-// icon) and returns nothing when the text is refused; otherwise returns the
-// prepared text that the caller writes back into its edit box.
+// The value of the variable X in every calculation.
+inline constexpr float kVariableValue = 1.0f;
+
+// The steps of the Calculate command, each returning what happened:
+//   prepared = PrepareExpression(typed)     write it back into the edit box
+//   translation = TranslatePrepared(prepared)  on an error, ShowSyntaxError
+//   EvaluatePostfix(translation.postfix, bolDegree, kVariableValue)  show it
+
+// Validation and normalisation of the typed text. Shows "The expression is
+// illegal." (title "Error", warning icon) and returns nothing when the text
+// is refused; otherwise returns the prepared text that the caller writes
+// back into its edit box.
 std::optional<std::string> PrepareExpression(std::string_view typed, MessageService& messages);
+
+// Implicit multiplication, then translation, of the prepared text as the
+// edit box now holds it. Error positions count characters of the text with
+// "*" inserted.
+TranslationResult TranslatePrepared(std::string_view prepared);
 
 // How the second half of the Calculate command ended.
 struct CalculationResult {
     enum class Kind {
-        SyntaxError,     // the translator has shown its box; the edit box keeps the prepared text
+        SyntaxError,     // the syntax error has been shown; the edit box keeps the prepared text
         NoResult,        // the evaluator found no token; nothing shown
         CannotCalculate, // show kCannotCalculateText
         Value,           // show FormatResult(value, separator)
-        Failure,         // the evaluator raised errorNumber / errorDescription
+        Failure,         // the evaluator failed with errorNumber / errorDescription
     };
     Kind kind = Kind::NoResult;
     float value = 0.0f;
@@ -36,10 +50,9 @@ struct CalculationResult {
     std::string errorDescription;
 };
 
-// The second half of the Calculate command, on the prepared text as the
-// edit box now holds it: implicit multiplication, translation, evaluation
-// with X = 1 in the given angle mode. A failure raised by the evaluator is
-// caught here and returned as Kind::Failure.
+// TranslatePrepared, then EvaluatePostfix with X = 1 in the given angle
+// mode, for callers that take both steps at once. A syntax error is shown
+// through messages.
 CalculationResult CalculatePrepared(std::string_view prepared, bool bolDegree,
                                     MessageService& messages);
 

@@ -2,63 +2,84 @@
 
 #include "TaggedValue.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <iterator>
 #include <memory>
 #include <utility>
 #include <vector>
 
 namespace tallix {
 
-// Last-in, first-out stack of tagged values, one per translation or
-// evaluation. Stores copies. The visible capacity grows in steps of exactly
-// ten slots and never shrinks; the storage underneath may grow faster.
+namespace detail {
+[[noreturn]] void RaisePopEmpty();
+[[noreturn]] void RaiseGetPopValueEmpty();
+} // namespace detail
+
+// Last-in, first-out stack, one per translation or evaluation. Stores
+// copies. The visible capacity grows in steps of exactly ten slots and never
+// shrinks; the storage underneath may grow faster.
+//
+// A stack holds tagged values unless its user names a narrower type: the
+// evaluator stacks tagged numbers (16 bytes each), the translator one-byte
+// tokens instead of texts. Memory then grows with the input by a few bytes
+// per character, and the storage of even the longest input stays small
+// enough to be reused from one calculation to the next rather than handed
+// back to the system and faulted in again.
 //
 // The translator and the evaluator push and pop once or twice per token, so
-// the common paths are defined here, where they can be inlined.
-class Cls13 {
+// every operation is defined here, where it can be inlined.
+template <typename Value = TaggedValue> class Cls13 {
 public:
     Cls13() = default;
     // One stack per translation or evaluation, never copied or moved: it
     // points into its own inline storage.
     Cls13(const Cls13&) = delete;
     Cls13& operator=(const Cls13&) = delete;
-    ~Cls13() { std::destroy_n(InlineSlots(), heap_.empty() ? built_ : kInlineSlots); }
+    ~Cls13() {
+        if (heap_.empty()) {
+            std::destroy_n(InlineSlots(), built_); // once on the heap, the inline slots are gone
+        }
+    }
 
     std::int32_t StackSize() const noexcept { return count_; }
     std::int32_t Capacity() const noexcept { return capacity_; }
 
-    void Push(TaggedValue Value) {
-        ++count_;
+    // May raise std::bad_alloc when the stack outgrows its inline slots; the
+    // stack is then unchanged.
+    void Push(Value value) {
+        const std::int32_t depth = count_ + 1;
+        if (depth <= built_) {
+            slots_[depth - 1] = std::move(value);
+        } else if (depth <= kInlineSlots) {
+            std::construct_at(slots_ + depth - 1, std::move(value));
+            built_ = depth;
+        } else {
+            PushDeeper(std::move(value));
+        }
+        count_ = depth;
         if (count_ > capacity_) {
             capacity_ += kCapacityStep;
-        }
-        if (count_ <= built_) {
-            slots_[count_ - 1] = std::move(Value);
-        } else if (count_ <= kInlineSlots) {
-            std::construct_at(slots_ + count_ - 1, std::move(Value));
-            built_ = count_;
-        } else {
-            PushDeeper(std::move(Value));
         }
     }
 
     // Pop, GetPopValue and Top raise EngineError on an empty stack and leave it unchanged.
-    TaggedValue Pop() {
+    Value Pop() {
         if (count_ < 1) {
-            RaisePopEmpty();
+            detail::RaisePopEmpty();
         }
         --count_;
         return std::move(slots_[count_]);
     }
 
-    TaggedValue GetPopValue() const { return Top(); }
+    Value GetPopValue() const { return Top(); }
 
     // The top value itself, not a copy: GetPopValue for callers that only
     // look. Valid until the next Push or Pop.
-    const TaggedValue& Top() const {
+    const Value& Top() const {
         if (count_ < 1) {
-            RaiseGetPopValueEmpty();
+            detail::RaiseGetPopValueEmpty();
         }
         return slots_[count_ - 1];
     }
@@ -72,17 +93,32 @@ private:
     static constexpr std::int32_t kInlineSlots = 10;
 
     // The values in inline_ are created there with construct_at.
-    TaggedValue* InlineSlots() noexcept { return reinterpret_cast<TaggedValue*>(inline_); }
-    void PushDeeper(TaggedValue&& value);
-    [[noreturn]] static void RaisePopEmpty();
-    [[noreturn]] static void RaiseGetPopValueEmpty();
+    Value* InlineSlots() noexcept { return reinterpret_cast<Value*>(inline_); }
+    void PushDeeper(Value&& value);
 
-    alignas(TaggedValue) std::byte inline_[kInlineSlots * sizeof(TaggedValue)];
-    std::vector<TaggedValue> heap_;      // holds every value once the stack outgrows inline_
-    TaggedValue* slots_ = InlineSlots(); // slots_[k] is the (k+1)-th value from the bottom
-    std::int32_t built_ = 0;             // slots of the storage in use holding a value
+    alignas(Value) std::byte inline_[kInlineSlots * sizeof(Value)];
+    std::vector<Value> heap_;      // holds every value once the stack outgrows inline_
+    Value* slots_ = InlineSlots(); // slots_[k] is the (k+1)-th value from the bottom
+    std::int32_t built_ = 0;       // slots of the storage in use holding a value
     std::int32_t capacity_ = 0;
     std::int32_t count_ = 0;
 };
+
+// Called for each new depth beyond the inline slots, all of which then hold
+// a value. The heap keeps every slot ever used, so it only ever appends.
+template <typename Value> void Cls13<Value>::PushDeeper(Value&& value) {
+    if (heap_.empty()) {
+        std::vector<Value> heap;
+        heap.reserve(4 * kInlineSlots);
+        std::move(slots_, slots_ + kInlineSlots, std::back_inserter(heap));
+        heap.push_back(std::move(value));
+        std::destroy_n(InlineSlots(), kInlineSlots);
+        heap_ = std::move(heap);
+    } else {
+        heap_.push_back(std::move(value));
+    }
+    slots_ = heap_.data();
+    built_ = static_cast<std::int32_t>(heap_.size());
+}
 
 } // namespace tallix

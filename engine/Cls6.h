@@ -1,23 +1,17 @@
 #pragma once
 
+#include "Evaluation.h"
 #include "MessageService.h"
 
 #include <cstdint>
 #include <string>
-#include <string_view>
 
 namespace tallix {
 
-// What a call of DoEvaluate produced.
-enum class EvalOutcome {
-    NoToken,         // the text held no token; sngResult untouched
-    Value,           // sngResult holds the result
-    CannotCalculate, // a domain guard fired; sngResult holds the sentinel
-};
-
-// DoEvaluate's status. It converts to the Boolean that callers have always
-// tested (true when sngResult was written) and also says unambiguously
-// whether the written value is a result or the cannot-calculate sentinel,
+// DoEvaluate's status: NoToken, Value or CannotCalculate, never Failure,
+// which DoEvaluate raises instead. It converts to the Boolean that callers
+// have always tested (true when sngResult was written) and also says
+// unambiguously whether the written value is a result or the sentinel,
 // since a genuine result can equal the sentinel.
 struct EvalStatus {
     EvalOutcome outcome = EvalOutcome::NoToken;
@@ -28,7 +22,10 @@ struct EvalStatus {
 // cannot be calculated (bit pattern 0xBDFCD35B).
 inline constexpr float kCannotCalculateSentinel = -0.12345f;
 
-// Translates infix text to postfix text and evaluates postfix text.
+// The translator and evaluator with their classic interface: the
+// translation reports a syntax error in a message box, the evaluation writes
+// its result through reference parameters and raises its failures.
+// TranslateToPostfix and EvaluatePostfix do the work and show nothing.
 class Cls6 {
 public:
     explicit Cls6(MessageService& messages) : messages_(messages) {}
@@ -54,15 +51,6 @@ public:
     const std::string& LastError() const noexcept { return sLastError; }
 
 private:
-    class Translation; // the state of one InfixToPostfix call
-
-    // Operator-stack precedence of a token: "+" "-" 1, "*" "/" 2, "(-)" 3,
-    // "^" 4, an upper-case function name 5, anything else ("(") 0. Exact,
-    // case-sensitive comparison.
-    static std::int32_t GetPrecedence(std::string_view sToken);
-    // True when the first character of sText, upper-cased, is "_" or A-Z.
-    static bool IsNameChar(std::string_view sText);
-
     MessageService& messages_;
     std::string sLastError;
 };

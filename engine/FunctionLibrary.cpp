@@ -212,53 +212,41 @@ FunctionOutcome Actanh(double x) {
 constexpr bool kAngle = true;
 constexpr bool kPlain = false;
 
-// Invariant: the same names in the same order as kFunctionNames, the order
-// in which the evaluator tries them (checked below).
+// Row k computes the function named kFunctionNames[k], which its compute
+// function spells in mixed case.
 constexpr LibraryFunction kLibrary[] = {
-    {"SIN",    kAngle, Sin   },
-    {"COS",    kAngle, Cos   },
-    {"LOG",    kPlain, Log   },
-    {"EXP",    kPlain, Exp   },
-    {"ABS",    kPlain, Abs   },
-    {"ATAN",   kPlain, Atan  },
-    {"INT",    kPlain, Int   },
-    {"RND",    kPlain, Rnd   },
-    {"SQR",    kPlain, Sqr   },
-    {"TAN",    kAngle, Tan   },
-    {"SEC",    kAngle, Sec   },
-    {"CSEC",   kAngle, Csec  },
-    {"CTAN",   kAngle, Ctan  },
-    {"ASIN",   kPlain, Asin  },
-    {"ACOS",   kPlain, Acos  },
-    {"ASEC",   kPlain, Asec  },
-    {"ACSEC",  kPlain, Acsec },
-    {"ACTAN",  kPlain, Actan },
-    {"SINH",   kPlain, Sinh  },
-    {"COSH",   kPlain, Cosh  },
-    {"TANH",   kPlain, Tanh  },
-    {"CTANH",  kPlain, Ctanh },
-    {"SECH",   kPlain, Sech  },
-    {"CSECH",  kPlain, Csech },
-    {"ASINH",  kPlain, Asinh },
-    {"ACOSH",  kPlain, Acosh },
-    {"ATANH",  kPlain, Atanh },
-    {"ASECH",  kPlain, Asech },
-    {"ACSECH", kPlain, Acsech},
-    {"ACTANH", kPlain, Actanh},
+    {kAngle, Sin   },
+    {kAngle, Cos   },
+    {kPlain, Log   },
+    {kPlain, Exp   },
+    {kPlain, Abs   },
+    {kPlain, Atan  },
+    {kPlain, Int   },
+    {kPlain, Rnd   },
+    {kPlain, Sqr   },
+    {kAngle, Tan   },
+    {kAngle, Sec   },
+    {kAngle, Csec  },
+    {kAngle, Ctan  },
+    {kPlain, Asin  },
+    {kPlain, Acos  },
+    {kPlain, Asec  },
+    {kPlain, Acsec },
+    {kPlain, Actan },
+    {kPlain, Sinh  },
+    {kPlain, Cosh  },
+    {kPlain, Tanh  },
+    {kPlain, Ctanh },
+    {kPlain, Sech  },
+    {kPlain, Csech },
+    {kPlain, Asinh },
+    {kPlain, Acosh },
+    {kPlain, Atanh },
+    {kPlain, Asech },
+    {kPlain, Acsech},
+    {kPlain, Actanh},
 };
-
-constexpr bool FollowsFunctionNames() {
-    if (std::size(kLibrary) != kFunctionNames.size()) {
-        return false;
-    }
-    for (std::size_t i = 0; i < kFunctionNames.size(); ++i) {
-        if (kLibrary[i].name != kFunctionNames[i]) {
-            return false;
-        }
-    }
-    return true;
-}
-static_assert(FollowsFunctionNames(), "the library must list kFunctionNames in their order");
+static_assert(std::size(kLibrary) == kFunctionNames.size(), "one row per function name");
 
 // A name of up to seven characters packed with its length into one integer:
 // equal keys mean equal names. Each character goes through `map` first.
@@ -302,8 +290,8 @@ struct NameSlots {
 constexpr NameSlots kNameSlots = [] {
     NameSlots slots;
     slots.key.fill(kNoName);
-    for (std::size_t i = 0; i < std::size(kLibrary); ++i) {
-        const std::uint64_t key = NameKey(kLibrary[i].name, AsIs);
+    for (std::size_t i = 0; i < kFunctionNames.size(); ++i) {
+        const std::uint64_t key = NameKey(kFunctionNames[i], AsIs);
         const std::size_t slot = SlotOf(key);
         slots.eachNameAlone = slots.eachNameAlone && slots.key[slot] == kNoName;
         slots.key[slot] = key;
@@ -331,6 +319,10 @@ const LibraryFunction* FindFunction(std::string_view sToken) noexcept {
 
 const LibraryFunction* FindFunctionIgnoringCase(std::string_view name) noexcept {
     return FindByKey(name, ToUpper);
+}
+
+std::size_t FunctionIndex(const LibraryFunction& function) noexcept {
+    return static_cast<std::size_t>(&function - kLibrary);
 }
 
 FunctionOutcome ApplyFunction(const LibraryFunction& function, double x, bool bolDegree) {

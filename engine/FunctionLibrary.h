@@ -2,6 +2,7 @@
 
 #include "TaggedValue.h"
 
+#include <cstddef>
 #include <optional>
 #include <string_view>
 
@@ -11,12 +12,12 @@ namespace tallix {
 // the function has no real value there (the evaluator then takes its
 // cannot-calculate outcome). A value outside the double range is raised as
 // an EngineError instead.
-using FunctionOutcome = std::optional<TaggedValue>;
+using FunctionOutcome = std::optional<TaggedNumber>;
 
-// One of the thirty functions of one argument.
+// One of the thirty functions of one argument; its name is
+// kFunctionNames[FunctionIndex(function)].
 struct LibraryFunction {
-    std::string_view name; // upper case, as it stands in postfix text
-    bool takesAngle;       // the argument is converted from degrees in degree mode
+    bool takesAngle; // the argument is converted from degrees in degree mode
     FunctionOutcome (*compute)(double x);
 };
 
@@ -24,6 +25,8 @@ struct LibraryFunction {
 const LibraryFunction* FindFunction(std::string_view sToken) noexcept;
 // The function whose name the text spells in any letter case, or null.
 const LibraryFunction* FindFunctionIgnoringCase(std::string_view name) noexcept;
+// Where the function's name stands in kFunctionNames.
+std::size_t FunctionIndex(const LibraryFunction& function) noexcept;
 
 // Applies a function to x. In degree mode (bolDegree true) the argument of
 // SIN, COS, TAN, SEC, CSEC and CTAN becomes x * 3.1415926 / 180 first.

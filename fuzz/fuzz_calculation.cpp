@@ -9,7 +9,6 @@
 #include "RecordingMessageService.h"
 #include "ResultText.h"
 
-#include <charconv>
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
@@ -20,7 +19,8 @@
 
 namespace {
 
-using tallix::CalculationResult;
+using tallix::EvalOutcome;
+using tallix::EvaluationResult;
 using tallix::MessageIcon;
 using tallix::testing::RecordingMessageService;
 
@@ -31,65 +31,57 @@ void Require(bool condition, const char* what) {
     }
 }
 
-bool IsOnlyMessage(const RecordingMessageService& messages, std::string_view title,
-                   MessageIcon icon) {
-    return messages.messages.size() == 1 && messages.messages[0].title == title &&
-           messages.messages[0].icon == icon;
-}
-
-// "Character N:  message" with 0 <= N <= the length of the translated text.
-void RequireSyntaxErrorWithin(const RecordingMessageService& messages, std::size_t length) {
-    Require(IsOnlyMessage(messages, "Syntax Error", MessageIcon::Stop), "syntax error box");
-    std::string_view prompt = messages.messages[0].prompt;
-    constexpr std::string_view kLead = "Character ";
-    Require(prompt.substr(0, kLead.size()) == kLead, "syntax error prompt");
-    prompt.remove_prefix(kLead.size());
-    long long position = -1;
-    const auto [end, error] =
-        std::from_chars(prompt.data(), prompt.data() + prompt.size(), position);
-    Require(error == std::errc{} && std::string_view(end, 3) == ":  ", "syntax error position");
-    Require(position >= 0 && static_cast<std::size_t>(position) <= length,
+// "Character N:  message" would show N; it must lie within the translated
+// text, and the message must be the table's, the name filled in.
+void RequireSyntaxErrorWithin(const tallix::SyntaxError& error, std::size_t length) {
+    Require(error.position >= 0 && static_cast<std::size_t>(error.position) <= length,
             "syntax error position within the text");
+    const std::string_view row =
+        tallix::kSyntaxErrors[static_cast<std::size_t>(error.kind)].message;
+    const std::string_view lead = row.substr(0, row.find(tallix::kSyntaxErrorName));
+    Require(std::string_view(error.message).starts_with(lead), "syntax error message");
 }
 
-void RequireKnownOutcome(const CalculationResult& result, const RecordingMessageService& messages,
-                         std::size_t translatedLength) {
-    using Kind = CalculationResult::Kind;
-    switch (result.kind) {
-    case Kind::Value:
-        Require(messages.messages.empty() && std::isfinite(result.value), "finite value");
+void RequireKnownOutcome(const EvaluationResult& result) {
+    switch (result.outcome) {
+    case EvalOutcome::Value:
+        Require(std::isfinite(result.value), "finite value");
         Require(!tallix::FormatResult(result.value, ".").empty(), "result text");
         return;
-    case Kind::CannotCalculate:
-        Require(messages.messages.empty(), "cannot calculate without a box");
+    case EvalOutcome::CannotCalculate:
         return;
-    case Kind::Failure:
-        Require(messages.messages.empty(), "failure without a box");
+    case EvalOutcome::Failure:
         Require(result.errorNumber == tallix::ErrorNumber::Overflow ||
                     result.errorNumber == tallix::ErrorNumber::InvalidOperation,
                 "only arithmetic failures");
         return;
-    case Kind::SyntaxError:
-        RequireSyntaxErrorWithin(messages, translatedLength);
-        return;
-    case Kind::NoResult:
+    case EvalOutcome::NoToken:
         break;
     }
     Require(false, "a translated text always holds a token");
 }
 
+// Prepare, translate, evaluate, as the window does; nothing but the
+// refusal of illegal text may show a box.
 void CalculateIn(std::string_view typed, bool degree) {
     RecordingMessageService messages;
     const std::optional<std::string> prepared = tallix::PrepareExpression(typed, messages);
     if (!prepared) {
-        Require(IsOnlyMessage(messages, "Error", MessageIcon::Warning) &&
+        Require(messages.messages.size() == 1 && messages.messages[0].title == "Error" &&
+                    messages.messages[0].icon == MessageIcon::Warning &&
                     messages.messages[0].prompt == "The expression is illegal.",
                 "illegal expression box");
         return;
     }
-    const CalculationResult result = tallix::CalculatePrepared(*prepared, degree, messages);
-    const std::size_t translatedLength = tallix::NIModule::InsertImplicitMultiply(*prepared).size();
-    RequireKnownOutcome(result, messages, translatedLength);
+    Require(messages.messages.empty(), "no box for legal text");
+    const tallix::TranslationResult translation = tallix::TranslatePrepared(*prepared);
+    if (translation.error) {
+        const std::size_t length = tallix::NIModule::InsertImplicitMultiply(*prepared).size();
+        RequireSyntaxErrorWithin(*translation.error, length);
+        return;
+    }
+    RequireKnownOutcome(
+        tallix::EvaluatePostfix(translation.postfix, degree, tallix::kVariableValue));
 }
 
 } // namespace

@@ -16,19 +16,18 @@ QString FromStd(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-void ShowOutcome(const CalculationResult& result, EditBox& Text1, MessageService& messages,
+void ShowOutcome(const EvaluationResult& result, EditBox& Text1, MessageService& messages,
                  std::string_view decimalSeparator) {
-    switch (result.kind) {
-    case CalculationResult::Kind::SyntaxError:
-    case CalculationResult::Kind::NoResult:
+    switch (result.outcome) {
+    case EvalOutcome::NoToken:
         return;
-    case CalculationResult::Kind::CannotCalculate:
+    case EvalOutcome::CannotCalculate:
         Text1.SetText(FromStd(kCannotCalculateText));
         return;
-    case CalculationResult::Kind::Value:
+    case EvalOutcome::Value:
         Text1.SetText(FromStd(FormatResult(result.value, decimalSeparator)));
         return;
-    case CalculationResult::Kind::Failure:
+    case EvalOutcome::Failure:
         messages.ShowMessage(result.errorDescription, kErrorTitle, MessageIcon::Warning);
         return;
     }
@@ -44,11 +43,15 @@ void RunCalculate(EditBox& Text1, const QRadioButton& Option2, MessageService& m
         return;
     }
     Text1.SetText(FromStd(*prepared));
-    const std::string expression = Text1.Text().toStdString();
     // Radians unless "Angle" is selected, read now: the choice counts only
     // at the moment of a calculation.
     const bool bolDegree = Option2.isChecked();
-    ShowOutcome(CalculatePrepared(expression, bolDegree, messages), Text1, messages,
+    const TranslationResult translation = TranslatePrepared(Text1.Text().toStdString());
+    if (translation.error) {
+        ShowSyntaxError(*translation.error, messages);
+        return;
+    }
+    ShowOutcome(EvaluatePostfix(translation.postfix, bolDegree, kVariableValue), Text1, messages,
                 decimalSeparator);
 }
 

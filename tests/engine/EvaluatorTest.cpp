@@ -1,16 +1,16 @@
 #include "Cls6.h"
 #include "EngineError.h"
+#include "Evaluation.h"
 #include "RecordingMessageService.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 namespace tallix {
 namespace {
 
-// sngResult starts at a value no row produces, so "untouched" is visible.
-constexpr float kUntouched = 42.0f;
 const std::string kValue = "value";
 const std::string kCannot = "cannot calculate";
 const std::string kNoToken = "no token";
@@ -18,29 +18,20 @@ const std::string kPopEmpty = "-2147220493 Pop method invoked on empty stack";
 const std::string kBadToken = "-2147220502 Bad token in Evaluate: ";
 const std::string kOverflow = std::to_string(ErrorNumber::Overflow) + " Overflow";
 
-struct Evaluated {
-    std::string outcome; // kValue, kCannot, kNoToken, or a failure's number and description
-    float result = kUntouched;
-};
-
-// One DoEvaluate call; a failure is caught and described. Every call goes
-// to the same Cls6, so no call may see what an earlier one left behind.
-Evaluated Evaluate(std::string postfix, bool degree = false, float x = 1.0f) {
-    static tallix::testing::RecordingMessageService messages;
-    static Cls6 cls6(messages);
-    Evaluated e;
-    float unused[7] = {};
-    try {
-        const EvalStatus status =
-            cls6.DoEvaluate(postfix, degree, e.result, unused[0], unused[1], x, unused[2],
-                            unused[3], unused[4], unused[5], unused[6]);
-        e.outcome = status.outcome == EvalOutcome::Value     ? kValue
-                    : status.outcome == EvalOutcome::NoToken ? kNoToken
-                                                             : kCannot;
-    } catch (const EngineError& error) {
-        e.outcome = std::to_string(error.Number()) + " " + error.Description();
+// The outcome as one text: kValue, kCannot, kNoToken, or a failure's
+// number and description.
+std::string OutcomeText(const EvaluationResult& e) {
+    switch (e.outcome) {
+    case EvalOutcome::Value:
+        return kValue;
+    case EvalOutcome::CannotCalculate:
+        return kCannot;
+    case EvalOutcome::NoToken:
+        return kNoToken;
+    case EvalOutcome::Failure:
+        break;
     }
-    return e;
+    return std::to_string(e.errorNumber) + " " + e.errorDescription;
 }
 
 struct EvaluationCase {
@@ -66,6 +57,7 @@ const EvaluationCase kCases[] = {
     {"LeftOperandFirst", "7 2 - 2 / ", kValue, 2.5},
     {"PowerIsLeftToTheRight", "2 3 ^ 2 ^ ", kValue, 64},
     {"ZeroToTheZeroIsOne", "0 0 ^ ", kValue, 1},
+    {"ZeroBaseFractionalPower", "0 0.5 ^ ", kValue, 0},
     {"NegatedZeroPower", "5 0 ^ (-) ", kValue, -1},
     {"NegativeBaseWholePower", "2 (-) 3 ^ ", kValue, -8},
     {"PositiveBaseFractionalNegativeExponent", "4 0.5 (-) ^ ", kValue, 0.5},
@@ -108,24 +100,66 @@ const EvaluationCase kCases[] = {
 };
 // clang-format on
 
-// sngResult takes the value, the sentinel, or stays as the caller set it.
 TEST(Evaluator, GivesTheOutcome) {
     for (const EvaluationCase& c : kCases) {
         SCOPED_TRACE(c.name);
-        const Evaluated e = Evaluate(c.postfix);
-        EXPECT_EQ(e.outcome, c.outcome);
-        EXPECT_EQ(e.result, c.outcome == kValue    ? c.value
-                            : c.outcome == kCannot ? kCannotCalculateSentinel
-                                                   : kUntouched);
+        const EvaluationResult e = EvaluatePostfix(c.postfix, false, 1.0f);
+        EXPECT_EQ(OutcomeText(e), c.outcome);
+        if (c.outcome == kValue) {
+            EXPECT_EQ(e.value, c.value);
+        }
     }
 }
 
-TEST(Evaluator, TakesAngleModeAndVariableFromTheCallerAndStartsEmpty) {
-    EXPECT_EQ(Evaluate("30 SIN ", true).result, 0.5f);
-    EXPECT_EQ(Evaluate("XX 2 * ", false, 2.5f).result, 5.0f);
-    EXPECT_EQ(Evaluate("XX (-) ", false, 0.1f).result, -0.1f);
-    EXPECT_EQ(Evaluate("1 2 ").result, 2.0f);
-    EXPECT_EQ(Evaluate("+ ").outcome, kPopEmpty);
+TEST(Evaluator, TakesAngleModeAndVariableFromTheCaller) {
+    EXPECT_EQ(EvaluatePostfix("30 SIN ", true, 1.0f).value, 0.5f);
+    EXPECT_EQ(EvaluatePostfix("XX 2 * ", false, 2.5f).value, 5.0f);
+    EXPECT_EQ(EvaluatePostfix("XX (-) ", false, 0.1f).value, -0.1f);
+}
+
+// DoEvaluate writes sngResult only for a value or the sentinel, reads only
+// sngX of its seven other singles, and raises failures. One Cls6 serves
+// every row, so no call may see what an earlier one left behind.
+TEST(Evaluator, DoEvaluateWritesThroughItsParameters) {
+    constexpr float kUntouched = 42.0f;
+    struct Row {
+        std::string postfix;
+        std::string outcome;
+        float result;
+    };
+    const Row kRows[] = {
+        {"XX 2 * ",      kValue,    3.0f                    },
+        {"1 2 ",         kValue,    2.0f                    },
+        {"0.12345 (-) ", kValue,    kCannotCalculateSentinel},
+        {"5 0 / ",       kCannot,   kCannotCalculateSentinel},
+        {"1+2",          kNoToken,  kUntouched              },
+        {"+ ",           kPopEmpty, kUntouched              },
+    };
+    tallix::testing::RecordingMessageService messages;
+    Cls6 cls6(messages);
+    for (const Row& row : kRows) {
+        SCOPED_TRACE(row.postfix);
+        std::string postfix = row.postfix;
+        bool degree = false;
+        float sngResult = kUntouched;
+        float sngX = 1.5f;
+        float sngU = 2, sngV = 3, sngY = 4, sngA = 5, sngR = 6, sngB = 7, sngT = 8;
+        std::string outcome;
+        try {
+            const EvalStatus status = cls6.DoEvaluate(postfix, degree, sngResult, sngU, sngV, sngX,
+                                                      sngY, sngA, sngR, sngB, sngT);
+            EvaluationResult seen;
+            seen.outcome = status.outcome;
+            outcome = OutcomeText(seen);
+            EXPECT_EQ(static_cast<bool>(status), status.outcome != EvalOutcome::NoToken);
+        } catch (const EngineError& error) {
+            outcome = std::to_string(error.Number()) + " " + error.Description();
+        }
+        EXPECT_EQ(outcome, row.outcome);
+        EXPECT_EQ(sngResult, row.result);
+        EXPECT_EQ((std::vector<float>{sngU, sngV, sngX, sngY, sngA, sngR, sngB, sngT}),
+                  (std::vector<float>{2, 3, 1.5f, 4, 5, 6, 7, 8}));
+    }
 }
 
 } // namespace

@@ -1,35 +1,19 @@
 #include "Cls6.h"
 #include "FunctionNames.h"
 #include "RecordingMessageService.h"
+#include "SyntaxError.h"
+#include "Translation.h"
 
 #include <gtest/gtest.h>
 
 #include <cctype>
+#include <set>
 #include <string>
 
 namespace tallix {
 namespace {
 
 using tallix::testing::RecordingMessageService;
-
-struct Translated {
-    std::int32_t result;
-    std::string buffer;
-    std::string boxes; // the prompts of the boxes shown
-    std::string lastError;
-};
-
-Translated Translate(const std::string& expression) {
-    RecordingMessageService messages;
-    Cls6 cls6(messages);
-    std::string buffer;
-    const std::int32_t result = cls6.InfixToPostfix(expression, buffer);
-    std::string boxes;
-    for (const auto& message : messages.messages) {
-        boxes += message.prompt;
-    }
-    return {result, buffer, boxes, cls6.LastError()};
-}
 
 std::string Repeat(std::string_view piece, int count) {
     std::string text;
@@ -68,6 +52,9 @@ const TranslationCase kCases[] = {
     {"NegatedFunction", "-sin(x)", "XX SIN (-)"},
     {"FunctionOfSignedOperand", "sin -x", "XX (-) SIN"},
     {"FunctionOfFunction", "sin cos x", "XX COS SIN"},
+    // "(" after a function name or a sign leaves room for a number.
+    {"FunctionOfNumberInParentheses", "sin(2)", "2 SIN"},
+    {"SignedGroupOfNumber", "-(2)", "2 (-)"},
     // Names in any letter case; numbers as typed; control characters skipped.
     {"NamesInAnyCase", "ASinH(X)*Pi", "XX ASINH 3.1415926 *"},
     {"NumbersAsTyped", ".5+5.*1,5", ".5 5. 1,5 * +"},
@@ -97,22 +84,27 @@ const TranslationCase kCases[] = {
     // Edit-box-sized texts translate without recursion or a deep native stack.
     {"DeepNesting", Repeat("(", 16000) + "1" + Repeat(")", 16000), "1"},
     {"DeepUnclosed", Repeat("(", 16000) + "1", "1", "Closing parenthesis expected", 16001},
+    {"DeepCalls", Repeat("-sin(", 3000) + "x" + Repeat(")", 3000),
+     "XX" + Repeat(" SIN (-)", 3000)},
 };
 // clang-format on
 
-TEST(Translator, WritesPostfixOrShowsOneBoxAndReturnsNonZero) {
+TEST(Translator, WritesPostfixOrReportsTheFirstError) {
+    std::set<SyntaxErrorKind> raised;
     for (const TranslationCase& c : kCases) {
         SCOPED_TRACE(c.name);
-        const Translated t = Translate(c.input);
-        EXPECT_EQ(t.buffer, c.tokens.empty() ? "" : c.tokens + " ");
-        EXPECT_EQ(t.result == 0, c.message.empty());
-        if (c.position != 0) {
-            EXPECT_EQ(t.result, c.position);
+        const TranslationResult t = TranslateToPostfix(c.input);
+        EXPECT_EQ(t.postfix, c.tokens.empty() ? "" : c.tokens + " ");
+        ASSERT_EQ(t.error.has_value(), !c.message.empty());
+        if (t.error) {
+            EXPECT_EQ(t.error->message, c.message);
+            EXPECT_EQ(t.error->position, c.position);
+            raised.insert(t.error->kind);
         }
-        EXPECT_EQ(t.lastError, c.message);
-        EXPECT_EQ(t.boxes, c.message.empty()
-                               ? ""
-                               : "Character " + std::to_string(c.position) + ":  " + c.message);
+    }
+    // Every message of the table is met above, under its own kind.
+    for (const SyntaxErrorRow& row : kSyntaxErrors) {
+        EXPECT_TRUE(raised.contains(row.kind)) << row.message;
     }
 }
 
@@ -123,20 +115,29 @@ TEST(Translator, RecognisesEveryFunctionName) {
         for (std::size_t i = 0; i < spelling.size(); i += 2) {
             spelling[i] = static_cast<char>(std::tolower(static_cast<unsigned char>(spelling[i])));
         }
-        const Translated t = Translate(spelling + "(x)^2");
-        EXPECT_EQ(t.result, 0) << spelling;
-        EXPECT_EQ(t.buffer, "XX " + std::string(name) + " 2 ^ ") << spelling;
+        const TranslationResult t = TranslateToPostfix(spelling + "(x)^2");
+        EXPECT_FALSE(t.error) << spelling;
+        EXPECT_EQ(t.postfix, "XX " + std::string(name) + " 2 ^ ") << spelling;
     }
 }
 
-TEST(Translator, AppendsToTheBufferAndKeepsTheLastError) {
+// InfixToPostfix shows the error in a box, returns its position (or a
+// non-zero value for position 0), appends to the buffer and keeps the
+// last message.
+TEST(Translator, InfixToPostfixShowsTheErrorAndAppends) {
     RecordingMessageService messages;
     Cls6 cls6(messages);
     std::string buffer = "7 ";
+    EXPECT_EQ(cls6.InfixToPostfix("1+", buffer), 2);
     EXPECT_NE(cls6.InfixToPostfix("5)", buffer), 0);
     EXPECT_EQ(cls6.InfixToPostfix("1+2", buffer), 0);
-    EXPECT_EQ(buffer, "7 5 1 2 + ");
+    EXPECT_EQ(buffer, "7 1 5 1 2 + ");
     EXPECT_EQ(cls6.LastError(), kUnmatched);
+    ASSERT_EQ(messages.messages.size(), 2u);
+    EXPECT_EQ(messages.messages[0].prompt, "Character 2:  Operand expected");
+    EXPECT_EQ(messages.messages[1].prompt, "Character 0:  " + kUnmatched);
+    EXPECT_EQ(messages.messages[1].title, "Syntax Error");
+    EXPECT_EQ(messages.messages[1].icon, MessageIcon::Stop);
 }
 
 } // namespace

@@ -11,48 +11,23 @@
 // The scan is a five-state machine: the kind of the last token decides what
 // may come next, and the first token that may not is a syntax error.
 
-#include "Cls13.h"
-#include "Cls6.h"
-#include "FunctionLibrary.h"
+#include "Translation.h"
 
-#include <string>
+#include "Cls13.h"
+#include "FunctionLibrary.h"
+#include "FunctionNames.h"
+
+#include <array>
+#include <cstdint>
 #include <utility>
 
 namespace tallix {
-
 namespace {
 
-// The syntax-error messages, each with the situation that raises it.
-// "(", a name or a number directly after an operand.
-constexpr std::string_view kOperatorExpected = "Operator expected";
-// ")" or an operator where an operand must come, or the text ends there.
-constexpr std::string_view kOperandExpected = "Operand expected";
-// ")" with no "(" pending.
-constexpr std::string_view kUnmatchedClose =
-    "Closing parenthesis without matching open parenthesis";
-// The text ends with a "(" still pending.
-constexpr std::string_view kCloseExpected = "Closing parenthesis expected";
-// A printable character that can start no token.
-constexpr std::string_view kUnexpectedCharacter = "Unexpected character encountered";
-// A second "." or "," inside one number.
-constexpr std::string_view kMultipleDecimalPoints = "Operand contains multiple decimal points";
-// A number that is a lone "." or ",".
-constexpr std::string_view kInvalidOperand = "Invalid operand";
-// A number directly after a function name.
-constexpr std::string_view kOpenExpected = "Open parenthesis expected";
-// A name that is no function, not PI and not X; the name follows, as typed.
-constexpr std::string_view kUndefinedSymbol = "Undefined symbol : '";
-
-// Returned for an error reported at position 0, so that every error is non-zero.
-constexpr std::int32_t kErrorAtPositionZero = -1;
-
-constexpr std::string_view kPiText = "3.1415926";
-constexpr std::string_view kVariableMarker = "XX";
-constexpr std::string_view kUnaryMinus = "(-)";
-constexpr std::string_view kOpen = "(";
+using Kind = SyntaxErrorKind;
 
 // What kind of token came last, which decides what may follow.
-enum class TokenState {
+enum class TokenState : std::uint8_t {
     Start,             // nothing yet, or only "(" since the start
     AfterOperand,      // a number, PI, X or ")"
     AfterOpenOrStrong, // "(" (not at the start), or a binary "*", "/" or "^"
@@ -60,8 +35,66 @@ enum class TokenState {
     AfterFunction,     // a function name
 };
 
+// One entry of the operator stack: "(", a binary operator, the unary minus,
+// or function k of kFunctionNames as FirstFunction + k. One byte each, so a
+// deep nesting costs a byte per pending "(".
+enum class StackToken : std::uint8_t {
+    Open,
+    Plus,
+    Minus,
+    Times,
+    Divide,
+    Power,
+    Negate,
+    FirstFunction
+};
+
+// Texts of the tokens before FirstFunction, in their order; "(" is never written.
+constexpr std::array<std::string_view, 7> kOperatorTexts = {"(", "+", "-", "*", "/", "^", "(-)"};
+static_assert(kOperatorTexts.size() == static_cast<std::size_t>(StackToken::FirstFunction));
+static_assert(kOperatorTexts.size() + kFunctionNames.size() <= 256, "a token fits one byte");
+
+constexpr StackToken FunctionToken(std::size_t index) {
+    return static_cast<StackToken>(static_cast<std::size_t>(StackToken::FirstFunction) + index);
+}
+
+std::string_view TokenText(StackToken token) {
+    const auto index = static_cast<std::size_t>(token);
+    return index < kOperatorTexts.size() ? kOperatorTexts[index]
+                                         : kFunctionNames[index - kOperatorTexts.size()];
+}
+
+// "+" "-" 1, "*" "/" 2, unary minus 3, "^" 4, a function 5, "(" 0: a
+// function outranks every operator and "(" is never popped by one.
+constexpr std::int32_t Precedence(StackToken token) {
+    constexpr std::array<std::int32_t, 7> kOperatorRanks = {0, 1, 1, 2, 2, 4, 3};
+    const auto index = static_cast<std::size_t>(token);
+    return index < kOperatorRanks.size() ? kOperatorRanks[index] : 5;
+}
+
+StackToken BinaryToken(char c) {
+    switch (c) {
+    case '+':
+        return StackToken::Plus;
+    case '-':
+        return StackToken::Minus;
+    case '*':
+        return StackToken::Times;
+    case '/':
+        return StackToken::Divide;
+    default:
+        return StackToken::Power;
+    }
+}
+
 constexpr char ToUpper(char c) {
     return c >= 'a' && c <= 'z' ? static_cast<char>(c - 32) : c;
+}
+
+// "_" or a letter A-Z in either case; digits are not name characters.
+bool IsNameChar(char c) {
+    const char upper = ToUpper(c);
+    return upper == '_' || (upper >= 'A' && upper <= 'Z');
 }
 
 bool IsNumberChar(char c) {
@@ -84,33 +117,37 @@ bool EqualsIgnoringCase(std::string_view name, std::string_view upper) {
     return true;
 }
 
-} // namespace
-
-// One call of InfixToPostfix: scans the text once, left to right, writing
-// tokens to the output as soon as their order is known. Each step returns
-// false after recording a syntax error.
-class Cls6::Translation {
+// One translation: scans the text once, left to right, writing tokens to the
+// output as soon as their order is known. Each step returns false after
+// recording a syntax error.
+class Translator {
 public:
-    Translation(std::string_view text, std::string& output) : text_(text), output_(output) {
+    Translator(std::string_view text, std::string& output) : text_(text), output_(output) {
         // Postfix text is about as long as the infix text plus a space per
         // token; a short one then stays inside the string, unallocated.
-        output_.reserve(output_.size() + text_.size() + text_.size() / 2);
+        output_.reserve(text_.size() + text_.size() / 2);
     }
 
-    bool Run() {
-        std::size_t p = 0;
-        while (p < text_.size()) {
+    // The error, or nothing when the whole text translated.
+    std::optional<SyntaxError> Run() {
+        if (ScanTokens() && End()) {
+            return std::nullopt;
+        }
+        return MakeSyntaxError(errorKind_, errorPos_, errorName_);
+    }
+
+private:
+    // expression = { token } , up to the first that may not come where it stands.
+    bool ScanTokens() {
+        for (std::size_t p = 0; p < text_.size();) {
             if (!Step(p)) {
                 return false;
             }
         }
-        return End();
+        return true;
     }
 
-    std::int32_t ErrorPos() const { return errorPos_; }
-    std::string TakeError() { return std::move(error_); }
-
-private:
+    // token = "(" | ")" | operator | blank | name | number
     // Classifies the character at p, runs its step and moves p past it.
     bool Step(std::size_t& p) {
         const char c = text_[p];
@@ -135,36 +172,37 @@ private:
             ++p; // spaces, tabs and other control characters separate tokens
             return true;
         }
-        if (!IsNameChar({&text_[p], 1})) {
-            return Fail(kUnexpectedCharacter);
+        if (!IsNameChar(c)) {
+            return Fail(Kind::UnexpectedCharacter);
         }
         return Name(p);
     }
 
-    // "(" opens a group; it is never popped by an operator (precedence 0).
+    // open = "(" , not after an operand; never popped by an operator.
     bool OpenParenthesis(std::size_t p) {
         if (state_ == TokenState::AfterOperand) {
-            return Fail(kOperatorExpected);
+            return Fail(Kind::OperatorExpected);
         }
         if (state_ == TokenState::AfterWeak || state_ == TokenState::AfterFunction) {
             state_ = TokenState::AfterOpenOrStrong;
         }
-        stack_.Push(std::string(kOpen));
+        stack_.Push(StackToken::Open);
         ++openCount_;
         SetErrorPos(p + 1);
         return true;
     }
 
-    // ")" writes everything stacked since its "("; a function name below the
-    // "(" stays and is written by the next operator or at the end.
+    // close = ")" , after an operand, with a "(" pending. Writes everything
+    // stacked since its "("; a function name below the "(" stays and is
+    // written by the next operator or at the end.
     bool CloseParenthesis(std::size_t p) {
         if (state_ != TokenState::AfterOperand) {
-            return Fail(kOperandExpected);
+            return Fail(Kind::OperandExpected);
         }
         if (openCount_ == 0) {
-            return Fail(kUnmatchedClose);
+            return Fail(Kind::UnmatchedClose);
         }
-        while (TopToken() != kOpen) {
+        while (stack_.Top() != StackToken::Open) {
             WriteTop();
         }
         stack_.Pop(); // the "(" itself is dropped
@@ -173,21 +211,21 @@ private:
         return true;
     }
 
-    // After an operand c is binary; elsewhere it is a sign, and only "+" and
-    // "-" may be signs.
+    // binary-operator = "+" | "-" | "*" | "/" | "^" , after an operand;
+    // sign = "+" | "-" , anywhere else but after another sign or binary "+" "-".
     bool Operator(char c, std::size_t p) {
         if (state_ == TokenState::AfterWeak) {
-            return Fail(kOperandExpected);
+            return Fail(Kind::OperandExpected);
         }
         if (state_ == TokenState::AfterOperand) {
             BinaryOperator(c);
         } else if (c == '-') {
-            stack_.Push(std::string(kUnaryMinus));
+            stack_.Push(StackToken::Negate);
             state_ = TokenState::AfterWeak;
         } else if (c == '+') {
             state_ = TokenState::AfterWeak; // a unary plus writes nothing
         } else {
-            return Fail(kOperandExpected);
+            return Fail(Kind::OperandExpected);
         }
         SetErrorPos(p + 1);
         return true;
@@ -196,52 +234,54 @@ private:
     // Pops while the stacked precedence is at least c's, so every binary
     // operator, "^" included, groups from the left.
     void BinaryOperator(char c) {
-        const std::string_view op(&c, 1);
-        const std::int32_t precedence = GetPrecedence(op);
-        while (stack_.StackSize() > 0 && GetPrecedence(TopToken()) >= precedence) {
+        const StackToken token = BinaryToken(c);
+        const std::int32_t precedence = Precedence(token);
+        while (stack_.StackSize() > 0 && Precedence(stack_.Top()) >= precedence) {
             WriteTop();
         }
-        stack_.Push(std::string(op));
+        stack_.Push(token);
         const bool weak = c == '+' || c == '-';
         state_ = weak ? TokenState::AfterWeak : TokenState::AfterOpenOrStrong;
     }
 
-    // name = ("_" | letter) { "_" | letter }: a function, PI or X, any case.
+    // name = ("_" | letter) { "_" | letter } , not after an operand: a
+    // function, PI or X, in any letter case.
     bool Name(std::size_t& p) {
         const std::size_t start = p;
-        while (p < text_.size() && IsNameChar({&text_[p], 1})) {
+        while (p < text_.size() && IsNameChar(text_[p])) {
             ++p;
         }
         const std::string_view name = text_.substr(start, p - start);
         SetErrorPos(start);
         if (state_ == TokenState::AfterOperand) {
-            return Fail(kOperatorExpected);
+            return Fail(Kind::OperatorExpected);
         }
         if (const LibraryFunction* function = FindFunctionIgnoringCase(name)) {
-            stack_.Push(std::string(function->name));
+            stack_.Push(FunctionToken(FunctionIndex(*function)));
             state_ = TokenState::AfterFunction;
         } else if (EqualsIgnoringCase(name, "PI")) {
-            WriteOperand(kPiText);
+            WriteOperand("3.1415926");
         } else if (EqualsIgnoringCase(name, "X")) {
-            WriteOperand(kVariableMarker);
+            WriteOperand("XX");
         } else {
-            return Fail(std::string(kUndefinedSymbol).append(name).append("'"));
+            errorName_ = name;
+            return Fail(Kind::UndefinedSymbol);
         }
         return true;
     }
 
-    // number = run of "0123456789.," with at most one separator, not a lone
-    // separator; written exactly as typed.
+    // number = { digit } [ "." | "," ] { digit } , not a lone separator, not
+    // after an operand or a function name; written exactly as typed.
     bool Number(std::size_t& p) {
         if (state_ == TokenState::AfterOperand) {
-            return Fail(kOperatorExpected);
+            return Fail(Kind::OperatorExpected);
         }
         const std::size_t start = p;
         bool separatorSeen = false;
         for (; p < text_.size() && IsNumberChar(text_[p]); ++p) {
             if (IsDecimalSeparator(text_[p])) {
                 if (separatorSeen) {
-                    return Fail(kMultipleDecimalPoints);
+                    return Fail(Kind::MultipleDecimalPoints);
                 }
                 separatorSeen = true;
             }
@@ -249,22 +289,24 @@ private:
         const std::string_view number = text_.substr(start, p - start);
         SetErrorPos(p - 1); // the number's last character, 1-based, minus 1
         if (number.size() == 1 && separatorSeen) {
-            return Fail(kInvalidOperand);
+            return Fail(Kind::InvalidOperand);
         }
         if (state_ == TokenState::AfterFunction) {
-            return Fail(kOpenExpected);
+            return Fail(Kind::OpenExpected);
         }
         WriteOperand(number);
         return true;
     }
 
+    // The text may end after an operand or where nothing was begun, with no
+    // "(" pending; what is still stacked is written, top first.
     bool End() {
         SetErrorPos(text_.size());
         if (state_ != TokenState::Start && state_ != TokenState::AfterOperand) {
-            return Fail(kOperandExpected);
+            return Fail(Kind::OperandExpected);
         }
         if (openCount_ > 0) {
-            return Fail(kCloseExpected);
+            return Fail(Kind::CloseExpected);
         }
         while (stack_.StackSize() > 0) {
             WriteTop();
@@ -272,13 +314,7 @@ private:
         return true;
     }
 
-    // The operator stack holds texts only.
-    const std::string& TopToken() const { return std::get<std::string>(stack_.Top()); }
-
-    void WriteTop() {
-        Write(TopToken());
-        stack_.Pop();
-    }
+    void WriteTop() { Write(TokenText(stack_.Pop())); }
 
     void Write(std::string_view token) {
         output_.append(token);
@@ -292,59 +328,27 @@ private:
 
     void SetErrorPos(std::size_t position) { errorPos_ = static_cast<std::int32_t>(position); }
 
-    bool Fail(std::string_view message) {
-        error_.assign(message);
+    bool Fail(Kind kind) {
+        errorKind_ = kind;
         return false;
     }
 
     std::string_view text_;
     std::string& output_;
-    Cls13 stack_; // texts only: "(", operators, "(-)" and function names
+    Cls13<StackToken> stack_;
     std::int32_t openCount_ = 0;
     TokenState state_ = TokenState::Start;
     std::int32_t errorPos_ = 1;
-    std::string error_;
+    Kind errorKind_ = Kind::OperandExpected;
+    std::string_view errorName_; // the undefined name, for its message
 };
 
-std::int32_t Cls6::InfixToPostfix(const std::string& sExpression, std::string& sBuffer) {
-    Translation translation(sExpression, sBuffer);
-    if (translation.Run()) {
-        return 0;
-    }
-    sLastError = translation.TakeError();
-    const std::int32_t errorPos = translation.ErrorPos();
-    const std::string prompt = "Character " + std::to_string(errorPos) + ":  " + sLastError;
-    messages_.ShowMessage(prompt, "Syntax Error", MessageIcon::Stop);
-    return errorPos != 0 ? errorPos : kErrorAtPositionZero;
-}
+} // namespace
 
-std::int32_t Cls6::GetPrecedence(std::string_view sToken) {
-    if (sToken.size() == 1) {
-        switch (sToken.front()) {
-        case '+':
-        case '-':
-            return 1;
-        case '*':
-        case '/':
-            return 2;
-        case '^':
-            return 4;
-        default:
-            return 0;
-        }
-    }
-    if (sToken == kUnaryMinus) {
-        return 3;
-    }
-    return FindFunction(sToken) != nullptr ? 5 : 0;
-}
-
-bool Cls6::IsNameChar(std::string_view sText) {
-    if (sText.empty()) {
-        return false;
-    }
-    const char c = ToUpper(sText.front());
-    return c == '_' || (c >= 'A' && c <= 'Z');
+TranslationResult TranslateToPostfix(std::string_view infix) {
+    TranslationResult result;
+    result.error = Translator(infix, result.postfix).Run();
+    return result;
 }
 
 } // namespace tallix

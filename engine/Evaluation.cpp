@@ -1,4 +1,4 @@
-#include "Cls6.h"
+#include "Evaluation.h"
 
 #include "CheckedArithmetic.h"
 #include "Cls13.h"
@@ -10,8 +10,6 @@
 #include <cstdint>
 #include <limits>
 #include <string>
-#include <string_view>
-#include <type_traits>
 #include <utility>
 #include <variant>
 
@@ -62,30 +60,31 @@ float ToSingle(double value) {
     return single;
 }
 
-TaggedValue Negated(const TaggedValue& value) {
+// The negation keeps the tag of the value it negates.
+TaggedNumber Negated(const TaggedNumber& value) {
     return std::visit(
-        [](const auto& number) -> TaggedValue {
-            using Number = std::decay_t<decltype(number)>;
-            if constexpr (std::is_same_v<Number, std::string>) {
-                return number; // never stacked by the evaluator
-            } else {
-                return static_cast<Number>(-number);
-            }
-        },
-        value);
+        [](auto number) -> TaggedNumber { return static_cast<decltype(number)>(-number); }, value);
 }
 
-// The state of one DoEvaluate call: its operand stack and its inputs.
-class Evaluation {
-public:
-    Evaluation(bool bolDegree, const float& sngX) : bolDegree_(bolDegree), sngX_(sngX) {}
+EvaluationResult Ended(EvalOutcome outcome, float value = 0.0f) {
+    EvaluationResult result;
+    result.outcome = outcome;
+    result.value = value;
+    return result;
+}
 
+// One evaluation: its operand stack and its inputs. Raises EngineError.
+class Evaluator {
+public:
+    Evaluator(bool bolDegree, float sngX) : bolDegree_(bolDegree), sngX_(sngX) {}
+
+    // postfix = { token " " } [ ignored text ]
+    EvaluationResult Run(std::string_view postfix);
+
+private:
     // Processes one token; false means the cannot-calculate outcome.
     bool Apply(std::string_view token);
 
-    Cls13& Stack() noexcept { return stack_; }
-
-private:
     // An operand as a double. An infinity (from a power beyond the double
     // range) fails here rather than feed another step.
     double PopOperand() { return Checked(ToDouble(stack_.Pop())); }
@@ -94,14 +93,34 @@ private:
     bool ApplyPower(double base, double exponent);
     bool ApplyLibraryFunction(const LibraryFunction& function);
 
-    Cls13 stack_;
+    Cls13<TaggedNumber> stack_;
     bool bolDegree_;
-    const float& sngX_; // read each time the variable occurs
+    float sngX_;
 };
 
-// Recognition, first match wins: a number, an operator, a function name,
-// the variable, the unary minus.
-bool Evaluation::Apply(std::string_view token) {
+// Each token ends at a space. Tokens are a few characters long, so a plain
+// loop beats a library search.
+EvaluationResult Evaluator::Run(std::string_view postfix) {
+    const char* start = postfix.data();
+    const char* const end = start + postfix.size();
+    for (const char* p = start; p != end; ++p) {
+        if (*p != ' ') {
+            continue;
+        }
+        if (!Apply({start, static_cast<std::size_t>(p - start)})) {
+            return Ended(EvalOutcome::CannotCalculate);
+        }
+        start = p + 1;
+    }
+    if (stack_.StackSize() < 1) {
+        return Ended(EvalOutcome::NoToken);
+    }
+    return Ended(EvalOutcome::Value, ToSingle(ToDouble(stack_.Pop())));
+}
+
+// token = number | operator | function | "XX" | "(-)" ; the kinds are
+// disjoint, so the order of the tests decides nothing but speed.
+bool Evaluator::Apply(std::string_view token) {
     if (!token.empty() && IsNumberStart(token.front())) {
         stack_.Push(ReadNumber(token));
         return true;
@@ -124,7 +143,8 @@ bool Evaluation::Apply(std::string_view token) {
                       std::string(ErrorDescription::BadTokenPrefix).append(token));
 }
 
-bool Evaluation::ApplyOperator(char op) {
+// operator: right operand on top, left below it.
+bool Evaluator::ApplyOperator(char op) {
     const double right = PopOperand();
     const double left = PopOperand();
     switch (op) {
@@ -151,7 +171,7 @@ bool Evaluation::ApplyOperator(char op) {
 // A zero exponent gives the 16-bit integer 1 without computing, so 0^0 is 1.
 // A power beyond the double range is pushed as the infinity it is and fails
 // when it reaches the next step or the conversion to single precision.
-bool Evaluation::ApplyPower(double base, double exponent) {
+bool Evaluator::ApplyPower(double base, double exponent) {
     if (exponent == 0.0) {
         stack_.Push(std::int16_t{1});
         return true;
@@ -163,7 +183,7 @@ bool Evaluation::ApplyPower(double base, double exponent) {
     return true;
 }
 
-bool Evaluation::ApplyLibraryFunction(const LibraryFunction& function) {
+bool Evaluator::ApplyLibraryFunction(const LibraryFunction& function) {
     FunctionOutcome outcome = ApplyFunction(function, PopOperand(), bolDegree_);
     if (!outcome) {
         return false;
@@ -172,31 +192,21 @@ bool Evaluation::ApplyLibraryFunction(const LibraryFunction& function) {
     return true;
 }
 
+EvaluationResult Failure(const EngineError& error) {
+    EvaluationResult result = Ended(EvalOutcome::Failure);
+    result.errorNumber = error.Number();
+    result.errorDescription = error.Description();
+    return result;
+}
+
 } // namespace
 
-EvalStatus Cls6::DoEvaluate(std::string& sExpression, bool& bolDegree, float& sngResult,
-                            float& /*sngU*/, float& /*sngV*/, float& sngX, float& /*sngY*/,
-                            float& /*sngA*/, float& /*sngR*/, float& /*sngB*/, float& /*sngT*/) {
-    Evaluation evaluation(bolDegree, sngX);
-    // Each token ends at a space; whatever follows the last space is ignored.
-    // Tokens are a few characters long, so a plain loop beats a library search.
-    const char* start = sExpression.data();
-    const char* const end = start + sExpression.size();
-    for (const char* p = start; p != end; ++p) {
-        if (*p != ' ') {
-            continue;
-        }
-        if (!evaluation.Apply({start, static_cast<std::size_t>(p - start)})) {
-            sngResult = kCannotCalculateSentinel;
-            return {EvalOutcome::CannotCalculate};
-        }
-        start = p + 1;
+EvaluationResult EvaluatePostfix(std::string_view postfix, bool bolDegree, float sngX) {
+    try {
+        return Evaluator(bolDegree, sngX).Run(postfix);
+    } catch (const EngineError& error) {
+        return Failure(error);
     }
-    if (evaluation.Stack().StackSize() < 1) {
-        return {EvalOutcome::NoToken};
-    }
-    sngResult = ToSingle(ToDouble(evaluation.Stack().Pop()));
-    return {EvalOutcome::Value};
 }
 
 } // namespace tallix

@@ -1,0 +1,19 @@
+#include "SyntaxError.h"
+
+namespace tallix {
+
+SyntaxError MakeSyntaxError(SyntaxErrorKind kind, std::int32_t position, std::string_view name) {
+    std::string message(kSyntaxErrors[static_cast<std::size_t>(kind)].message);
+    if (const std::size_t at = message.find(kSyntaxErrorName); at != std::string::npos) {
+        message.replace(at, kSyntaxErrorName.size(), name);
+    }
+    return {kind, std::move(message), position};
+}
+
+void ShowSyntaxError(const SyntaxError& error, MessageService& messages) {
+    const std::string prompt =
+        "Character " + std::to_string(error.position) + ":  " + error.message;
+    messages.ShowMessage(prompt, kSyntaxErrorTitle, MessageIcon::Stop);
+}
+
+} // namespace tallix
