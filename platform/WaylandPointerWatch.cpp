@@ -1,5 +1,6 @@
 #include "WaylandPointerWatch.h"
 
+#include <QEvent>
 #include <QGuiApplication>
 #include <qpa/qplatformnativeinterface.h>
 #include <wayland-client.h>
@@ -95,6 +96,7 @@ WaylandPointerWatch* WaylandPointerWatch::Create(QObject* parent) {
 WaylandPointerWatch::WaylandPointerWatch(wl_display* display, QObject* parent)
     : QObject(parent), registry_(wl_display_get_registry(display)) {
     wl_registry_add_listener(registry_, Listeners::Registry(), this);
+    QCoreApplication::instance()->installEventFilter(this);
 }
 
 // Destroyed with its parent, before the toolkit closes the connection.
@@ -113,6 +115,20 @@ QWindow* WaylandPointerWatch::Window() const {
         return window->handle() && native->nativeResourceForWindow("surface", window) == entered_;
     });
     return found != windows.end() ? *found : nullptr;
+}
+
+// A window that hides loses its surface, and a later one may be made at the
+// same address; so the pointer leaves a window as it hides. Whether the
+// surface is still there when the window hears of it or not, the pointer is
+// then over that window or over no window we know.
+bool WaylandPointerWatch::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Hide && watched->isWindowType()) {
+        const QWindow* window = Window();
+        if (!window || window == watched) {
+            entered_ = nullptr;
+        }
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 void WaylandPointerWatch::SeatAdvertised(uint32_t name, uint32_t version) {

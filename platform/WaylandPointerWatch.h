@@ -32,6 +32,9 @@ public:
     // is over no surface of ours.
     QWindow* Window() const;
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     struct Listeners;
 
@@ -47,7 +50,8 @@ private:
     wl_seat* seat_ = nullptr;
     uint32_t seatName_ = 0;
     wl_pointer* pointer_ = nullptr;
-    // Compared, never dereferenced: the surface may be gone.
+    // Compared, never dereferenced: the surface may be gone, and the
+    // compositor sends no leave for a surface destroyed under the pointer.
     wl_surface* entered_ = nullptr;
 };
 
