@@ -1,6 +1,7 @@
 #include "PointerProbe.h"
 
 #include "SurfacePointerProbe.h"
+#include "WaylandPointerWatch.h"
 
 #include <QApplication>
 #include <QCursor>
@@ -88,8 +89,11 @@ PointerProbe& ApplicationPointerProbe() {
         // and a later application object gets fresh ones.
         QCoreApplication* app = QCoreApplication::instance();
         PointerProbe* source = &direct;
-        if (PointerSeenOnlyOverOwnWindows()) {
-            source = new SurfacePointerProbe(SurfacePointerProbe::LastReportedPosition, app);
+        // Only Wayland has a watch; it shows a client the pointer only over
+        // the client's own windows.
+        if (QPointer<WaylandPointerWatch> watch = WaylandPointerWatch::Create(app)) {
+            source = new SurfacePointerProbe([watch] { return watch ? watch->Window() : nullptr; },
+                                             SurfacePointerProbe::LastReportedPosition, app);
         }
         shared = new SharedPointerProbe(*source, SharedPointerProbe::DefaultMaxAgeMs, app);
     }

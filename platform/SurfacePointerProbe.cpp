@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QCursor>
-#include <QEvent>
 #include <QWidget>
 
 #include <utility>
@@ -32,66 +31,21 @@ QWidget* WidgetIn(QWidget& top, QPoint screenPos) {
     return child ? child : &top;
 }
 
-// A shown top-level window at the point other than the modal box, which
-// would have been told of the pointer's arrival.
-QWidget* UntoldTopLevelAt(QPoint screenPos) {
-    const QWidget* modal = QApplication::activeModalWidget();
-    const QWidgetList tops = QApplication::topLevelWidgets();
-    for (QWidget* top : tops) {
-        if (top != modal && top->isVisible() && top->geometry().contains(screenPos)) {
-            return top;
-        }
-    }
-    return nullptr;
-}
-
 } // namespace
 
-SurfacePointerProbe::SurfacePointerProbe(PositionReader position, QObject* parent)
-    : QObject(parent), position_(std::move(position)) {
-    if (QCoreApplication* app = QCoreApplication::instance()) {
-        app->installEventFilter(this);
-    }
-}
+SurfacePointerProbe::SurfacePointerProbe(WindowReader window, PositionReader position,
+                                         QObject* parent)
+    : QObject(parent), window_(std::move(window)), position_(std::move(position)) {}
 
 PointerSample SurfacePointerProbe::Sample() {
     const QPoint pos = position_();
-    QWidget* top = TopLevelOf(entered_);
-    if (!top && pos != leftAt_) {
-        top = UntoldTopLevelAt(pos);
-    }
+    const QWindow* window = window_();
+    QWidget* top = window ? TopLevelOf(window) : nullptr;
     return {pos, top ? WidgetIn(*top, pos) : nullptr};
-}
-
-bool SurfacePointerProbe::eventFilter(QObject* watched, QEvent* event) {
-    if (!watched->isWindowType()) {
-        return QObject::eventFilter(watched, event);
-    }
-    auto* window = static_cast<QWindow*>(watched);
-    const QEvent::Type type = event->type();
-    if (type == QEvent::Enter && event->spontaneous()) {
-        entered_ = window;
-    } else if ((type == QEvent::Leave && event->spontaneous()) || type == QEvent::Hide) {
-        // A window hidden under the pointer is told of no leave.
-        Left(window);
-    }
-    return QObject::eventFilter(watched, event);
-}
-
-// The next window's enter may come before or after this leave.
-void SurfacePointerProbe::Left(const QWindow* window) {
-    if (entered_ == window) {
-        entered_ = nullptr;
-        leftAt_ = position_();
-    }
 }
 
 QPoint SurfacePointerProbe::LastReportedPosition() {
     return QCursor::pos();
-}
-
-bool PointerSeenOnlyOverOwnWindows() {
-    return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
 }
 
 } // namespace tallix

@@ -69,22 +69,27 @@ def start_xvfb(processes, size="1024x768"):
 
 
 def start_weston(processes, display, width, height):
-    """Starts weston as a window of the X server `display` with the kiosk
-    shell, which centres a fixed-size window; returns the environment a
-    Wayland client needs."""
+    """Starts weston as a window of the X server `display` with its desktop
+    shell on a black desktop with no panel, where a window goes wherever the
+    shell likes; returns the environment a Wayland client needs. The client
+    draws no title bar, so a window's pixels are its contents."""
     runtime = tempfile.mkdtemp(prefix="tallix-e2e-")
     os.chmod(runtime, 0o700)
+    config = os.path.join(runtime, "weston.ini")
+    with open(config, "w") as file:
+        file.write("[shell]\nbackground-color=0xff000000\npanel-position=none\n")
     socket = "tallix-e2e-%d" % os.getpid()
     env = dict(os.environ, DISPLAY=display, XDG_RUNTIME_DIR=runtime)
     env.pop("WAYLAND_DISPLAY", None)
     processes.start(["weston", "--backend=x11-backend.so", "--use-pixman",
-                     "--shell=kiosk-shell.so", "--socket=" + socket,
+                     "--shell=desktop-shell.so", "--config=" + config, "--socket=" + socket,
                      "--width=%d" % width, "--height=%d" % height, "--idle-time=0"],
                     env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     path = os.path.join(runtime, socket)
     if not wait_for(lambda: os.path.exists(path), 15):
         skip("weston did not start")
-    client = dict(env, WAYLAND_DISPLAY=socket, QT_QPA_PLATFORM="wayland")
+    client = dict(env, WAYLAND_DISPLAY=socket, QT_QPA_PLATFORM="wayland",
+                  QT_WAYLAND_DISABLE_WINDOWDECORATION="1")
     client.pop("DISPLAY")
     return client
 

@@ -1,8 +1,8 @@
 #include "PointerProbe.h"
 #include "SurfacePointerProbe.h"
+#include "WaylandPointerWatch.h"
 
 #include <QApplication>
-#include <QCursor>
 #include <QDialog>
 #include <QLabel>
 #include <QtTest>
@@ -32,24 +32,20 @@ class PointerProbeTest : public QObject {
 
     std::unique_ptr<QWidget> main_;
     std::unique_ptr<QDialog> box_;
-    // Where a Wayland compositor last showed us the pointer: the real
-    // position while it is over one of our windows, else where it left them.
-    QPoint reported_;
+    std::unique_ptr<QWindow> bare_;
 
-    // Moves the real pointer; the toolkit's enter and leave follow.
-    void MoveTo(QPoint screenPos) {
-        QCursor::setPos(screenPos);
-        QCoreApplication::processEvents();
-        for (const QWidget* top : QApplication::topLevelWidgets()) {
-            if (top->isVisible() && top->geometry().contains(screenPos)) {
-                reported_ = screenPos;
-            }
+    QWindow* Window(const QString& name) {
+        if (name == "main") {
+            return main_->windowHandle();
         }
+        if (name == "box") {
+            return box_->windowHandle();
+        }
+        return name == "bare" ? bare_.get() : nullptr;
     }
 
 private slots:
     void init() {
-        MoveTo({5, 5});
         main_ = std::make_unique<QWidget>();
         main_->setObjectName("main");
         main_->setGeometry(100, 100, 200, 100);
@@ -62,56 +58,49 @@ private slots:
         box_->setObjectName("box");
         box_->setGeometry(400, 100, 100, 60);
         box_->setWindowModality(Qt::ApplicationModal);
+        bare_ = std::make_unique<QWindow>();
+        bare_->setGeometry(100, 300, 50, 50);
+        bare_->show();
     }
     void cleanup() {
+        bare_.reset();
         box_.reset();
         main_.reset();
     }
 
-    // Named places: "key" on the main window's label, "main" on the main
-    // window beside it, "box" on the dialog, "desktop" outside both.
-    void surfaceAnswerFollowsEnterAndLeave_data() {
-        QTest::addColumn<bool>("modal");
-        QTest::addColumn<QStringList>("path");
+    // The window is the one the window system says the pointer is over,
+    // whether or not a modal box blocks it; the position is the last one
+    // it reported, which may lie outside that window.
+    void surfaceAnswerIsTheWidgetAtThePositionInTheWindowEntered_data() {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QPoint>("position");
         QTest::addColumn<QString>("widget");
-        QTest::newRow("resting on the key") << false << QStringList{"key"} << "key";
-        QTest::newRow("left onto the desktop") << false << QStringList{"key", "desktop"} << "";
-        QTest::newRow("back beside the key")
-            << false << QStringList{"key", "desktop", "main"} << "main";
-        QTest::newRow("over the modal box") << true << QStringList{"key", "box"} << "box";
-        QTest::newRow("from the modal box onto a blocked key")
-            << true << QStringList{"box", "key"} << "key";
-        QTest::newRow("from the modal box onto the desktop")
-            << true << QStringList{"key", "box", "desktop"} << "";
-        QTest::newRow("box closed over the desktop")
-            << true << QStringList{"box", "desktop", "close"} << "";
+        QTest::newRow("on a key of a blocked window") << "main" << QPoint(130, 130) << "key";
+        QTest::newRow("beside the key") << "main" << QPoint(250, 180) << "main";
+        QTest::newRow("on the modal box") << "box" << QPoint(450, 130) << "box";
+        QTest::newRow("over no window, position left on the key") << "" << QPoint(130, 130) << "";
+        QTest::newRow("in the window, position outside it") << "main" << QPoint(50, 400) << "";
+        QTest::newRow("in a window that holds no widget") << "bare" << QPoint(120, 320) << "";
     }
-    void surfaceAnswerFollowsEnterAndLeave() {
-        QFETCH(bool, modal);
-        QFETCH(QStringList, path);
+    void surfaceAnswerIsTheWidgetAtThePositionInTheWindowEntered() {
+        QFETCH(QString, window);
+        QFETCH(QPoint, position);
         QFETCH(QString, widget);
-        tallix::SurfacePointerProbe probe([this] { return reported_; });
-        if (modal) {
-            box_->show();
-            QVERIFY(QTest::qWaitForWindowExposed(box_.get()));
-        }
-        const QMap<QString, QPoint> places = {
-            {"key",     {130, 130}},
-            {"main",    {250, 180}},
-            {"box",     {450, 130}},
-            {"desktop", {50, 400} },
-        };
-        for (const QString& place : path) {
-            if (place == "close") {
-                box_->hide();
-                QCoreApplication::processEvents();
-            } else {
-                MoveTo(places[place]);
-            }
-        }
+        box_->show();
+        QVERIFY(QTest::qWaitForWindowExposed(box_.get()));
+        QWindow* entered = Window(window);
+        tallix::SurfacePointerProbe probe([entered] { return entered; },
+                                          [position] { return position; });
         const PointerSample sample = probe.Sample();
-        QCOMPARE(sample.screenPos, reported_);
+        QCOMPARE(sample.screenPos, position);
         QCOMPARE(sample.widget ? sample.widget->objectName() : QString(), widget);
+    }
+
+    // Off Wayland there is no compositor to watch, and the answers come
+    // from the window system's own queries.
+    void noWaylandWatchOffWayland() {
+        QObject owner;
+        QCOMPARE(tallix::WaylandPointerWatch::Create(&owner), nullptr);
     }
 
     // A window blocked by a modal box hears of no pointer motion, so while
