@@ -6,6 +6,8 @@
 
 #include <QAccessibleWidget>
 
+namespace tallix {
+
 class XPButtonAccessible : public QAccessibleWidget {
 public:
     explicit XPButtonAccessible(XPButton* button)
@@ -45,7 +47,9 @@ private:
 namespace {
 
 QAccessibleInterface* CreateXPButtonAccessible(const QString& className, QObject* object) {
-    if (className == QLatin1String("XPButton") && object && object->isWidgetType()) {
+    // The class name of the object's meta-object, namespace included.
+    if (className == QLatin1String(XPButton::staticMetaObject.className()) && object &&
+        object->isWidgetType()) {
         return new XPButtonAccessible(static_cast<XPButton*>(object));
     }
     return nullptr;
@@ -60,3 +64,5 @@ void XPButton::InstallAccessibility() {
     }();
     Q_UNUSED(installed);
 }
+
+} // namespace tallix

@@ -106,6 +106,8 @@ bool InsideShape(const QWidget& widget, QPoint pos) {
 
 } // namespace
 
+namespace tallix {
+
 void XPButton::setMessageService(tallix::MessageService* service) {
     messages_ = service;
 }
@@ -310,3 +312,5 @@ void XPButton::PollHover() {
         tmrCheck.start();
     }
 }
+
+} // namespace tallix

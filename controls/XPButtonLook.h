@@ -5,6 +5,8 @@
 #include <array>
 #include <cstddef>
 
+namespace tallix {
+
 // The colours and ring geometry of the button's looks. Colours are
 // 0x00BBGGRR; none names a system colour (top byte zero).
 namespace XPButtonLook {
@@ -132,3 +134,5 @@ static_assert(detail::AxisAligned(), "ring lines must be horizontal or vertical"
 static_assert(detail::TablesHold(), "ring colours are 0x00BBGGRR and at most eight lines");
 
 } // namespace XPButtonLook
+
+} // namespace tallix

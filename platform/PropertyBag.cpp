@@ -3,6 +3,8 @@
 #include <QBuffer>
 #include <QJsonValue>
 
+namespace tallix {
+
 namespace {
 
 const QString PngDataPrefix = QStringLiteral("data:image/png;base64,");
@@ -112,3 +114,5 @@ QImage PictureFromProperty(const QVariant& value) {
     }
     return QImage();
 }
+
+} // namespace tallix

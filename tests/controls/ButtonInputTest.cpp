@@ -11,6 +11,8 @@
 
 #include <functional>
 
+using tallix::XPButton;
+
 namespace {
 
 // The events of one button, in the order raised, each with its parameters.

@@ -4,6 +4,9 @@
 #include <QSignalSpy>
 #include <QTest>
 
+using tallix::PropertyBag;
+using tallix::XPButton;
+
 namespace {
 
 // The property-bag keys in the order the control loads and saves them.

@@ -10,6 +10,8 @@
 using namespace tallix;
 using namespace tallix::testing;
 
+namespace tallix {
+
 // Sets the state flags as the interaction code would, then paints.
 class XPButtonTestAccess {
 public:
@@ -26,6 +28,8 @@ class clsGradientTestAccess {
 public:
     static TriVertex Vertex(quint32 color) { return clsGradient::MakeVertex(0, 0, color); }
 };
+
+} // namespace tallix
 
 namespace {
 

@@ -76,7 +76,7 @@ private slots:
         const double dpi = tallix::ScreenLogicalDpi();
         QCOMPARE(control->geometry(), tallix::TwipsToPixels(design.twips, dpi));
         QCOMPARE(control->toolTip(), QString(design.toolTip));
-        const auto* button = qobject_cast<const XPButton*>(control);
+        const auto* button = qobject_cast<const tallix::XPButton*>(control);
         QCOMPARE(button != nullptr ? button->ColorStyle() : 0, design.style);
         // A keypad key inserts exactly its caption.
         for (const tallix::KeypadKey& key : tallix::kKeypad) {
