@@ -24,20 +24,20 @@ struct StyleLook;
 // in a property bag under the keys of the eleven properties below.
 class XPButton : public QWidget {
     Q_OBJECT
-    Q_PROPERTY(int CaptionAlignment READ CaptionAlignment WRITE setCaptionAlignment NOTIFY
-                   captionAlignmentChanged)
-    Q_PROPERTY(
-        int IconAlignment READ IconAlignment WRITE setIconAlignment NOTIFY iconAlignmentChanged)
+    // One property per line: a declaration wrapped mid-clause is hard to scan.
+    // clang-format off
+    Q_PROPERTY(int CaptionAlignment READ CaptionAlignment WRITE setCaptionAlignment NOTIFY captionAlignmentChanged)
+    Q_PROPERTY(int IconAlignment READ IconAlignment WRITE setIconAlignment NOTIFY iconAlignmentChanged)
     Q_PROPERTY(QString Caption READ Caption WRITE setCaption NOTIFY captionChanged)
     Q_PROPERTY(quint32 ForeColor READ ForeColor WRITE setForeColor NOTIFY foreColorChanged)
     Q_PROPERTY(int ColorStyle READ ColorStyle WRITE setColorStyle NOTIFY colorStyleChanged)
-    Q_PROPERTY(bool FocusDottedRect READ FocusDottedRect WRITE setFocusDottedRect NOTIFY
-                   focusDottedRectChanged)
+    Q_PROPERTY(bool FocusDottedRect READ FocusDottedRect WRITE setFocusDottedRect NOTIFY focusDottedRectChanged)
     Q_PROPERTY(bool Enabled READ Enabled WRITE setEnabledFlag NOTIFY enabledFlagChanged)
     Q_PROPERTY(QFont FontType READ FontType WRITE setFontType NOTIFY fontTypeChanged)
     Q_PROPERTY(QImage IconMask READ IconMask WRITE setIconMask NOTIFY iconMaskChanged)
     Q_PROPERTY(QImage Icon READ Icon WRITE setIcon NOTIFY iconChanged)
     Q_PROPERTY(int RoundedValue READ RoundedValue WRITE setRoundedValue NOTIFY roundedValueChanged)
+    // clang-format on
 
 public:
     static constexpr const char* ClassId = "Quorbit.XPButton";

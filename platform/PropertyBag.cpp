@@ -15,12 +15,9 @@ QString Normalised(const QString& key) {
 
 QJsonObject FontToJson(const QFont& font) {
     return QJsonObject{
-        {QStringLiteral("name"),    font.family()     },
-        {QStringLiteral("size"),    font.pointSizeF() },
-        {QStringLiteral("bold"),    font.bold()       },
-        {QStringLiteral("italic"),  font.italic()     },
-        {QStringLiteral("weight"),  int(font.weight())},
-        {QStringLiteral("charset"), 0                 },
+        {QStringLiteral("name"), font.family()},        {QStringLiteral("size"), font.pointSizeF()},
+        {QStringLiteral("bold"), font.bold()},          {QStringLiteral("italic"), font.italic()},
+        {QStringLiteral("weight"), int(font.weight())}, {QStringLiteral("charset"), 0},
     };
 }
 

@@ -18,23 +18,19 @@ namespace tallix {
 
 namespace {
 
-constexpr std::array<std::pair<const char*, ControlKind>, 6> kKinds = {
-    {
-     {"label", ControlKind::Label},
-     {"optionButton", ControlKind::OptionButton},
-     {"textBox", ControlKind::TextBox},
-     {"listBox", ControlKind::ListBox},
-     {"line", ControlKind::Line},
-     {"custom", ControlKind::Custom},
-     }
-};
+constexpr std::array<std::pair<const char*, ControlKind>, 6> kKinds = {{
+    {"label", ControlKind::Label},
+    {"optionButton", ControlKind::OptionButton},
+    {"textBox", ControlKind::TextBox},
+    {"listBox", ControlKind::ListBox},
+    {"line", ControlKind::Line},
+    {"custom", ControlKind::Custom},
+}};
 
-constexpr std::array<std::pair<const char*, FormBorder>, 2> kBorders = {
-    {
-     {"fixedSingle", FormBorder::FixedSingle},
-     {"fixedDialog", FormBorder::FixedDialog},
-     }
-};
+constexpr std::array<std::pair<const char*, FormBorder>, 2> kBorders = {{
+    {"fixedSingle", FormBorder::FixedSingle},
+    {"fixedDialog", FormBorder::FixedDialog},
+}};
 
 // Looks a name up in one of the tables above; fails naming the key.
 template <typename Value, std::size_t N>
