@@ -11,6 +11,8 @@
 #include <memory>
 #include <vector>
 
+using tallix::XPButton;
+
 namespace {
 
 constexpr int Rows = 5;

@@ -2,6 +2,8 @@
 
 #include "Drawing.h"
 
+namespace tallix {
+
 namespace ModXPButton {
 
 void ReplaceColor(QImage& Pic, quint32 OldColor, quint32 NewColor) {
@@ -10,11 +12,13 @@ void ReplaceColor(QImage& Pic, quint32 OldColor, quint32 NewColor) {
     const QSize size = Pic.deviceIndependentSize().toSize();
     for (int x = 0; x < size.width(); ++x) {
         for (int y = 0; y < size.height(); ++y) {
-            if (tallix::GetPixel(Pic, {x, y}) == OldColor) {
-                tallix::SetPixel(Pic, {x, y}, tallix::ToRgb(NewColor));
+            if (GetPixel(Pic, {x, y}) == OldColor) {
+                SetPixel(Pic, {x, y}, ToRgb(NewColor));
             }
         }
     }
 }
 
 } // namespace ModXPButton
+
+} // namespace tallix

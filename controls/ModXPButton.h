@@ -2,6 +2,8 @@
 
 #include <QImage>
 
+namespace tallix {
+
 // Helpers of the button control that work on its picture buffers.
 namespace ModXPButton {
 
@@ -10,3 +12,5 @@ namespace ModXPButton {
 void ReplaceColor(QImage& Pic, quint32 OldColor, quint32 NewColor);
 
 } // namespace ModXPButton
+
+} // namespace tallix

@@ -23,6 +23,8 @@ constexpr int DefaultRoundedValue = 5;
 
 } // namespace
 
+namespace tallix {
+
 XPButton::XPButton(QWidget* parent, bool runMode)
     : QWidget(parent), fontType_(DesignFont()), tmrCheck(this), runMode_(runMode) {
     // Tab and click both give the focus, as to any push button.
@@ -43,70 +45,70 @@ XPButton::~XPButton() {
     surface_.fill(palette().color(backgroundRole()));
 }
 
-void XPButton::NotifyAndRepaint(const char* key) {
+template <typename Value, typename Signal>
+void XPButton::Assign(Value& field, const Value& NewValue, const char* key, Signal changed) {
+    const bool differs = !(field == NewValue);
+    field = NewValue;
+    // The container hears of every assignment and the control repaints for
+    // it, as its layouts expect; only a real change is a NOTIFY.
     emit PropertyChanged(QString::fromLatin1(key));
     DrawButton();
+    if (differs) {
+        emit(this->*changed)(field);
+    }
 }
 
 void XPButton::setCaptionAlignment(int NewValue) {
-    captionAlignment_ = NewValue;
-    NotifyAndRepaint("CaptionAlignment");
+    Assign(captionAlignment_, NewValue, "CaptionAlignment", &XPButton::captionAlignmentChanged);
 }
 
 void XPButton::setIconAlignment(int NewValue) {
-    iconAlignment_ = NewValue;
-    NotifyAndRepaint("IconAlignment");
+    Assign(iconAlignment_, NewValue, "IconAlignment", &XPButton::iconAlignmentChanged);
 }
 
 void XPButton::setCaption(const QString& NewValue) {
-    caption_ = NewValue;
+    Assign(caption_, NewValue, "Caption", &XPButton::captionChanged);
     // The caption is the name assistive technology reads out.
     QAccessibleEvent nameChanged(this, QAccessible::NameChanged);
     QAccessible::updateAccessibility(&nameChanged);
-    NotifyAndRepaint("Caption");
+    updateGeometry();
 }
 
 void XPButton::setForeColor(quint32 NewValue) {
-    foreColor_ = NewValue;
-    NotifyAndRepaint("ForeColor");
+    Assign(foreColor_, NewValue, "ForeColor", &XPButton::foreColorChanged);
 }
 
 void XPButton::setColorStyle(int NewValue) {
-    colorStyle_ = NewValue;
-    NotifyAndRepaint("ColorStyle");
+    Assign(colorStyle_, NewValue, "ColorStyle", &XPButton::colorStyleChanged);
 }
 
 void XPButton::setFocusDottedRect(bool NewValue) {
-    focusDottedRect_ = NewValue;
-    NotifyAndRepaint("FocusDottedRect");
+    Assign(focusDottedRect_, NewValue, "FocusDottedRect", &XPButton::focusDottedRectChanged);
 }
 
 void XPButton::setEnabledFlag(bool NewValue) {
-    enabledFlag_ = NewValue;
-    NotifyAndRepaint("Enabled");
+    Assign(enabledFlag_, NewValue, "Enabled", &XPButton::enabledFlagChanged);
 }
 
 void XPButton::setFontType(const QFont& NewValue) {
     // fontType_ is the surface's current font: the caption is printed in it.
-    fontType_ = NewValue;
-    NotifyAndRepaint("FontType");
+    Assign(fontType_, NewValue, "FontType", &XPButton::fontTypeChanged);
+    updateGeometry();
 }
 
 void XPButton::setIconMask(const QImage& NewValue) {
-    iconMask_ = NewValue;
     imgMask = NewValue;
-    NotifyAndRepaint("IconMask");
+    Assign(iconMask_, NewValue, "IconMask", &XPButton::iconMaskChanged);
 }
 
 void XPButton::setIcon(const QImage& NewValue) {
-    icon_ = NewValue;
     imgIcon = NewValue;
-    NotifyAndRepaint("Icon");
+    Assign(icon_, NewValue, "Icon", &XPButton::iconChanged);
+    updateGeometry();
 }
 
 void XPButton::setRoundedValue(int NewValue) {
-    roundedValue_ = NewValue;
-    NotifyAndRepaint("RoundedValue");
+    Assign(roundedValue_, NewValue, "RoundedValue", &XPButton::roundedValueChanged);
 }
 
 void XPButton::StartTimerInRunMode() {
@@ -163,3 +165,5 @@ void XPButton::WriteProperties(PropertyBag& bag) const {
     bag.WriteProperty(QStringLiteral("CaptionAlignment"), captionAlignment_, int(caCenter));
     bag.WriteProperty(QStringLiteral("IconAlignment"), iconAlignment_, int(iaLeft));
 }
+
+} // namespace tallix

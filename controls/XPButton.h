@@ -6,16 +6,15 @@
 #include <QTimer>
 #include <QWidget>
 
+namespace tallix {
+
+class MessageService;
+class PointerProbe;
 class PropertyBag;
 
 namespace XPButtonLook {
 struct StyleLook;
 } // namespace XPButtonLook
-
-namespace tallix {
-class MessageService;
-class PointerProbe;
-} // namespace tallix
 
 // The one push button of Tallix: a child window that draws itself entirely
 // (rounded shape, gradient face, border, state ring, focus dots, icon,
@@ -25,17 +24,20 @@ class PointerProbe;
 // in a property bag under the keys of the eleven properties below.
 class XPButton : public QWidget {
     Q_OBJECT
-    Q_PROPERTY(int CaptionAlignment READ CaptionAlignment WRITE setCaptionAlignment)
-    Q_PROPERTY(int IconAlignment READ IconAlignment WRITE setIconAlignment)
-    Q_PROPERTY(QString Caption READ Caption WRITE setCaption)
-    Q_PROPERTY(quint32 ForeColor READ ForeColor WRITE setForeColor)
-    Q_PROPERTY(int ColorStyle READ ColorStyle WRITE setColorStyle)
-    Q_PROPERTY(bool FocusDottedRect READ FocusDottedRect WRITE setFocusDottedRect)
-    Q_PROPERTY(bool Enabled READ Enabled WRITE setEnabledFlag)
-    Q_PROPERTY(QFont FontType READ FontType WRITE setFontType)
-    Q_PROPERTY(QImage IconMask READ IconMask WRITE setIconMask)
-    Q_PROPERTY(QImage Icon READ Icon WRITE setIcon)
-    Q_PROPERTY(int RoundedValue READ RoundedValue WRITE setRoundedValue)
+    // One property per line: a declaration wrapped mid-clause is hard to scan.
+    // clang-format off
+    Q_PROPERTY(int CaptionAlignment READ CaptionAlignment WRITE setCaptionAlignment NOTIFY captionAlignmentChanged)
+    Q_PROPERTY(int IconAlignment READ IconAlignment WRITE setIconAlignment NOTIFY iconAlignmentChanged)
+    Q_PROPERTY(QString Caption READ Caption WRITE setCaption NOTIFY captionChanged)
+    Q_PROPERTY(quint32 ForeColor READ ForeColor WRITE setForeColor NOTIFY foreColorChanged)
+    Q_PROPERTY(int ColorStyle READ ColorStyle WRITE setColorStyle NOTIFY colorStyleChanged)
+    Q_PROPERTY(bool FocusDottedRect READ FocusDottedRect WRITE setFocusDottedRect NOTIFY focusDottedRectChanged)
+    Q_PROPERTY(bool Enabled READ Enabled WRITE setEnabledFlag NOTIFY enabledFlagChanged)
+    Q_PROPERTY(QFont FontType READ FontType WRITE setFontType NOTIFY fontTypeChanged)
+    Q_PROPERTY(QImage IconMask READ IconMask WRITE setIconMask NOTIFY iconMaskChanged)
+    Q_PROPERTY(QImage Icon READ Icon WRITE setIcon NOTIFY iconChanged)
+    Q_PROPERTY(int RoundedValue READ RoundedValue WRITE setRoundedValue NOTIFY roundedValueChanged)
+    // clang-format on
 
 public:
     static constexpr const char* ClassId = "Quorbit.XPButton";
@@ -95,11 +97,18 @@ public:
     void setIcon(const QImage& NewValue);
     void setRoundedValue(int NewValue);
 
-    // The drawing surface, in device pixels; tests read its pixels.
-    const QImage& Surface() const { return surface_; }
+    // The drawing surface, in device pixels, brought up to date first: a
+    // repaint that is still pending is drawn before the surface is handed out.
+    const QImage& Surface() const;
 
-    // Paints the whole control into its surface from its properties and flags.
+    // Repaints the whole control: the rounded shape is applied at once, the
+    // surface is drawn from the properties and flags at the next paint (or
+    // when Surface() is read), so several changes in a row cost one drawing.
     void DrawButton();
+
+    // Room for the caption 100 twips from either edge and for the icon with
+    // its margin, and height for the caption or the icon inside the ring.
+    QSize sizeHint() const override;
 
 signals:
     // The container's property-changed hook: name is the property-bag key.
@@ -115,6 +124,20 @@ signals:
     void MouseUp(qint16& Button, qint16& Shift, float& x, float& Y);
     void MouseEnters(qint32 x, qint32 Y);
     void MouseLeaves(qint32 x, qint32 Y);
+
+    // One NOTIFY signal per property, emitted only when the value really
+    // changed (PropertyChanged above comes for every assignment).
+    void captionAlignmentChanged(int CaptionAlignment);
+    void iconAlignmentChanged(int IconAlignment);
+    void captionChanged(const QString& Caption);
+    void foreColorChanged(quint32 ForeColor);
+    void colorStyleChanged(int ColorStyle);
+    void focusDottedRectChanged(bool FocusDottedRect);
+    void enabledFlagChanged(bool Enabled);
+    void fontTypeChanged(const QFont& FontType);
+    void iconMaskChanged(const QImage& IconMask);
+    void iconChanged(const QImage& Icon);
+    void roundedValueChanged(int RoundedValue);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -132,14 +155,17 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
 
 private:
-    void DrawCaption(const QString& Text, int Alignment);
-    void DrawIcon();
-    void DrawFocusDots();
-    // DrawButton without its repaint request: what a paint notification runs.
-    void PaintSurface();
-    void DrawFaceAndBorder(quint32 top, quint32 bottom, quint32 border);
-    void DrawStateCues(const XPButtonLook::StyleLook& look);
-    void DrawDisabledLook();
+    // The drawing itself, into the surface. The surface and what only the
+    // drawing uses are a cache of the look, so these are const and that
+    // state is mutable: reading Surface() may have to draw first.
+    void DrawCaption(const QString& Text, int Alignment) const;
+    void DrawIcon() const;
+    void DrawFocusDots() const;
+    void PaintSurface() const;
+    void DrawFaceAndBorder(quint32 top, quint32 bottom, quint32 border) const;
+    void DrawStateCues(const XPButtonLook::StyleLook& look) const;
+    void DrawDisabledLook() const;
+    void ApplyShape();
     // Tests set the state flags directly to paint every combination.
     friend class XPButtonTestAccess;
 
@@ -165,9 +191,10 @@ private:
     // Hidden picture buffers and the drawing surface.
     QImage imgIcon;
     QImage imgMask;
-    QImage imgDis;
-    QImage surface_;
-    QColor textColor_; // the surface's current text and pen colour
+    mutable QImage imgDis;
+    mutable QImage surface_;
+    mutable QColor textColor_;         // the surface's current text and pen colour
+    mutable bool surfaceStale_ = true; // a repaint was asked for and not drawn yet
 
     QTimer tmrCheck;
 
@@ -175,8 +202,10 @@ private:
     QString displayName_;
     bool runMode_ = true;
     void StartTimerInRunMode();
-    // Second and third step of every setter: tell the container, repaint.
-    void NotifyAndRepaint(const char* key);
+    // Every setter: store, tell the container, repaint, and emit the
+    // property's NOTIFY signal if the value changed.
+    template <typename Value, typename Signal>
+    void Assign(Value& field, const Value& NewValue, const char* key, Signal changed);
 
     // Notifications; all but the access key are ignored while Enabled is False.
     void OnClick();
@@ -199,3 +228,5 @@ private:
     static void InstallAccessibility();
     friend class XPButtonAccessible;
 };
+
+} // namespace tallix

@@ -6,6 +6,8 @@
 
 #include <QAccessibleWidget>
 
+namespace tallix {
+
 class XPButtonAccessible : public QAccessibleWidget {
 public:
     explicit XPButtonAccessible(XPButton* button)
@@ -45,6 +47,7 @@ private:
 namespace {
 
 QAccessibleInterface* CreateXPButtonAccessible(const QString& className, QObject* object) {
+    // The class name of the object's meta-object, namespace included.
     if (className == QLatin1String(XPButton::staticMetaObject.className()) && object &&
         object->isWidgetType()) {
         return new XPButtonAccessible(static_cast<XPButton*>(object));
@@ -61,3 +64,5 @@ void XPButton::InstallAccessibility() {
     }();
     Q_UNUSED(installed);
 }
+
+} // namespace tallix

@@ -26,33 +26,15 @@ struct KeyCodeRow {
     qint16 code;
 };
 constexpr KeyCodeRow KeyCodes[] = {
-    {Qt::Key_Backspace,  8  },
-    {Qt::Key_Tab,        9  },
-    {Qt::Key_Return,     13 },
-    {Qt::Key_Enter,      13 },
-    {Qt::Key_Shift,      16 },
-    {Qt::Key_Control,    17 },
-    {Qt::Key_Alt,        18 },
-    {Qt::Key_Pause,      19 },
-    {Qt::Key_CapsLock,   20 },
-    {Qt::Key_Escape,     27 },
-    {Qt::Key_PageUp,     33 },
-    {Qt::Key_PageDown,   34 },
-    {Qt::Key_End,        35 },
-    {Qt::Key_Home,       36 },
-    {Qt::Key_Left,       37 },
-    {Qt::Key_Up,         38 },
-    {Qt::Key_Right,      39 },
-    {Qt::Key_Down,       40 },
-    {Qt::Key_Insert,     45 },
-    {Qt::Key_Delete,     46 },
-    {Qt::Key_Asterisk,   106},
-    {Qt::Key_Plus,       107},
-    {Qt::Key_Minus,      109},
-    {Qt::Key_Period,     110},
-    {Qt::Key_Slash,      111},
-    {Qt::Key_NumLock,    144},
-    {Qt::Key_ScrollLock, 145},
+    {Qt::Key_Backspace, 8}, {Qt::Key_Tab, 9},       {Qt::Key_Return, 13},
+    {Qt::Key_Enter, 13},    {Qt::Key_Shift, 16},    {Qt::Key_Control, 17},
+    {Qt::Key_Alt, 18},      {Qt::Key_Pause, 19},    {Qt::Key_CapsLock, 20},
+    {Qt::Key_Escape, 27},   {Qt::Key_PageUp, 33},   {Qt::Key_PageDown, 34},
+    {Qt::Key_End, 35},      {Qt::Key_Home, 36},     {Qt::Key_Left, 37},
+    {Qt::Key_Up, 38},       {Qt::Key_Right, 39},    {Qt::Key_Down, 40},
+    {Qt::Key_Insert, 45},   {Qt::Key_Delete, 46},   {Qt::Key_Asterisk, 106},
+    {Qt::Key_Plus, 107},    {Qt::Key_Minus, 109},   {Qt::Key_Period, 110},
+    {Qt::Key_Slash, 111},   {Qt::Key_NumLock, 144}, {Qt::Key_ScrollLock, 145},
 };
 constexpr qint16 FirstFunctionKeyCode = 112; // F1; F2 to F24 follow it
 constexpr qint16 FirstKeypadDigitCode = 96;  // keypad 0; keypad 1 to 9 follow it
@@ -105,6 +87,8 @@ bool InsideShape(const QWidget& widget, QPoint pos) {
 }
 
 } // namespace
+
+namespace tallix {
 
 void XPButton::setMessageService(tallix::MessageService* service) {
     messages_ = service;
@@ -310,3 +294,5 @@ void XPButton::PollHover() {
         tmrCheck.start();
     }
 }
+
+} // namespace tallix

@@ -5,6 +5,8 @@
 #include <array>
 #include <cstddef>
 
+namespace tallix {
+
 // The colours and ring geometry of the button's looks. Colours are
 // 0x00BBGGRR; none names a system colour (top byte zero).
 namespace XPButtonLook {
@@ -22,7 +24,7 @@ struct FaceColors {
 inline constexpr std::size_t RingLineCount = 8;
 struct RingLook {
     std::array<quint32, RingLineCount> colors;
-    std::size_t lines;
+    std::size_t lines = RingLineCount;
 };
 
 struct StyleLook {
@@ -32,26 +34,40 @@ struct StyleLook {
     RingLook pressed;
 };
 
+// Each ring lists the colours of lines 1 to 8 (top, left, bottom, right
+// outer; then the same inner), one ring per row.
 inline constexpr StyleLook Blue = {
-    {0xFBFCFC,                                                                         0xEAF0F0,                                                                 0xDDE4E5, 0xDAE2E2, 0x743C00},
-    {{0xCFF0FF, 0x58C3FA, 0x0097E5, 0x69CAFC, 0x89D8FD, 0x60C8FB, 0x30B3F8, 0x61C7FA},                                                                        8                                                                                                                                       },
-    {{0xFFE7CE, 0xEABB9C, 0xEE8269, 0xEBBB9C, 0xF6D4BC, 0xEBBC9D, 0xE4AD89, 0xEBBB9D}, 8},
-    {{0xC1CCD1, 0xCBD4D7, 0xEEF1F2, 0xDBE3E4, 0xCFD8DC, 0xD3DBDD, 0xE3E9EA, 0xDBE2E3}, 8                                                                       },
+    .face = {.normalTop = 0xFBFCFC,
+             .normalBottom = 0xEAF0F0,
+             .pressedTop = 0xDDE4E5,
+             .pressedBottom = 0xDAE2E2,
+             .border = 0x743C00},
+    .hot = {{0xCFF0FF, 0x58C3FA, 0x0097E5, 0x69CAFC, 0x89D8FD, 0x60C8FB, 0x30B3F8, 0x61C7FA}},
+    .focused = {{0xFFE7CE, 0xEABB9C, 0xEE8269, 0xEBBB9C, 0xF6D4BC, 0xEBBC9D, 0xE4AD89, 0xEBBB9D}},
+    .pressed = {{0xC1CCD1, 0xCBD4D7, 0xEEF1F2, 0xDBE3E4, 0xCFD8DC, 0xD3DBDD, 0xE3E9EA, 0xDBE2E3}},
 };
 
 // Pressed, silver draws only the four outer lines, all white.
 inline constexpr StyleLook Silver = {
-    {0xFFFFFF,                                                                         0xD7C5C6,                                                                 0xBDABAC, 0xFFFFFF, 0x743C00},
-    {{0xCFF0FF, 0x58C3FA, 0x0097E5, 0x69CAFC, 0x89D8FD, 0x60C8FB, 0x30B3F8, 0x61C7FA},                                                                        8                                                                                                                                       },
-    {{0xFFE7CE, 0xECBEA0, 0xEE8269, 0xEBBB9C, 0xF6D4BC, 0xFFFFFF, 0xE4AD89, 0xFFFFFF}, 8},
-    {{0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF}, 4                                                                       },
+    .face = {.normalTop = 0xFFFFFF,
+             .normalBottom = 0xD7C5C6,
+             .pressedTop = 0xBDABAC,
+             .pressedBottom = 0xFFFFFF,
+             .border = 0x743C00},
+    .hot = {{0xCFF0FF, 0x58C3FA, 0x0097E5, 0x69CAFC, 0x89D8FD, 0x60C8FB, 0x30B3F8, 0x61C7FA}},
+    .focused = {{0xFFE7CE, 0xECBEA0, 0xEE8269, 0xEBBB9C, 0xF6D4BC, 0xFFFFFF, 0xE4AD89, 0xFFFFFF}},
+    .pressed = {.colors = {0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF}, .lines = 4},
 };
 
 inline constexpr StyleLook Olive = {
-    {0xF2FFFE,                                                                         0xDBEEF3,                                                                 0xD2E6EE, 0xCEE4EC, 0x066237},
-    {{0x95C5FC, 0x76AAE8, 0x2572CF, 0x6FA6E7, 0x96BEED, 0x6FA6E7, 0x4F91E3, 0x77ABE7},                                                                        8                                                                                                                                       },
-    {{0x8FD1C2, 0x67C7A0, 0x66A7A8, 0x68C6A1, 0x80CBB1, 0x5FC49B, 0x54C190, 0x5DC398}, 8},
-    {{0xB4CDDF, 0xBFD4E3, 0xE4F4F8, 0xCFE5EE, 0xC3D9E7, 0xC6DCE8, 0xD8ECF2, 0xCFE4ED}, 8                                                                       },
+    .face = {.normalTop = 0xF2FFFE,
+             .normalBottom = 0xDBEEF3,
+             .pressedTop = 0xD2E6EE,
+             .pressedBottom = 0xCEE4EC,
+             .border = 0x066237},
+    .hot = {{0x95C5FC, 0x76AAE8, 0x2572CF, 0x6FA6E7, 0x96BEED, 0x6FA6E7, 0x4F91E3, 0x77ABE7}},
+    .focused = {{0x8FD1C2, 0x67C7A0, 0x66A7A8, 0x68C6A1, 0x80CBB1, 0x5FC49B, 0x54C190, 0x5DC398}},
+    .pressed = {{0xB4CDDF, 0xBFD4E3, 0xE4F4F8, 0xCFE5EE, 0xC3D9E7, 0xC6DCE8, 0xD8ECF2, 0xCFE4ED}},
 };
 
 // Indexed by ColorStyle - 1: csBlue, csSilver, csOlive; no other style has a
@@ -132,3 +148,5 @@ static_assert(detail::AxisAligned(), "ring lines must be horizontal or vertical"
 static_assert(detail::TablesHold(), "ring colours are 0x00BBGGRR and at most eight lines");
 
 } // namespace XPButtonLook
+
+} // namespace tallix

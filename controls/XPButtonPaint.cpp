@@ -5,12 +5,15 @@
 #include "XPButtonLook.h"
 #include "clsGradient.h"
 
+#include <QFontMetrics>
 #include <QPainter>
+#include <QtMath>
 
+#include <algorithm>
 #include <cmath>
 #include <optional>
 
-using tallix::ToRgb;
+namespace tallix {
 
 namespace {
 
@@ -19,6 +22,7 @@ constexpr int IconMargin = 5;            // pixels between the icon and the left
 constexpr double CaptionMargin = 100;    // twips between the caption and the left or right edge
 constexpr double CaptionRaise = 20;      // twips the caption's centre sits above the control's
 constexpr double MetresPerInch = 0.0254; // QImage keeps its resolution in dots per metre
+constexpr int RingDepth = 4;             // border and ring rows above and below the inside
 
 // To the nearest whole number, halves to the even neighbour.
 int RoundHalfEven(double value) {
@@ -63,7 +67,7 @@ void DrawRing(QImage& surface, QSize size, const XPButtonLook::RingLook& ring) {
         const XPButtonLook::RingLine& line = XPButtonLook::RingLines[i];
         const QPoint from(line.x1.At(size.width()), line.y1.At(size.height()));
         const QPoint to(line.x2.At(size.width()), line.y2.At(size.height()));
-        tallix::DrawLine(surface, from, to, ToRgb(ring.colors[i]));
+        DrawLine(surface, from, to, ToRgb(ring.colors[i]));
     }
 }
 
@@ -71,7 +75,7 @@ void DrawRing(QImage& surface, QSize size, const XPButtonLook::RingLook& ring) {
 // moves stays at most limit.
 void DrawDotRun(QImage& surface, QPoint start, QPoint step, int limit) {
     for (QPoint dot = start; dot.x() * step.x() + dot.y() * step.y() <= limit; dot += 2 * step) {
-        tallix::SetPixel(surface, dot, ToRgb(0));
+        SetPixel(surface, dot, ToRgb(0));
     }
 }
 
@@ -104,30 +108,39 @@ std::optional<int> IconX(int alignment, int controlWidth, int pictureWidth) {
 // The icon's pair of transfers: the mask cuts the shape out of the face, the
 // picture (black outside its shape) fills it in.
 void BlitIcon(QImage& surface, QPoint at, const QImage& mask, const QImage& picture) {
-    tallix::BitBlt(surface, at.x(), at.y(), mask.width(), mask.height(), mask,
-                   tallix::RasterOp::SrcAnd);
-    tallix::BitBlt(surface, at.x(), at.y(), picture.width(), picture.height(), picture,
-                   tallix::RasterOp::SrcPaint);
+    BitBlt(surface, at.x(), at.y(), mask.width(), mask.height(), mask, RasterOp::SrcAnd);
+    BitBlt(surface, at.x(), at.y(), picture.width(), picture.height(), picture, RasterOp::SrcPaint);
 }
 
 } // namespace
 
 void XPButton::DrawButton() {
-    PaintSurface();
+    // The shape decides hit-testing and the hover poll, so it cannot wait.
+    ApplyShape();
+    surfaceStale_ = true;
     update();
 }
 
-void XPButton::PaintSurface() {
-    const QSize size = this->size();
-    PrepareSurface(surface_, size, devicePixelRatioF(), QSize(logicalDpiX(), logicalDpiY()),
-                   palette().color(backgroundRole()));
-
+void XPButton::ApplyShape() {
     // Applying an unchanged region would only schedule another paint.
-    const QRegion shape =
-        tallix::RoundRectRegion(0, 0, size.width(), size.height(), roundedValue_, roundedValue_);
+    const QRegion shape = RoundRectRegion(0, 0, width(), height(), roundedValue_, roundedValue_);
     if (shape != mask()) {
         setMask(shape);
     }
+}
+
+const QImage& XPButton::Surface() const {
+    // The screen's pixel ratio can change under a surface drawn earlier.
+    if (surfaceStale_ || surface_.devicePixelRatio() != devicePixelRatioF()) {
+        PaintSurface();
+    }
+    return surface_;
+}
+
+void XPButton::PaintSurface() const {
+    surfaceStale_ = false;
+    PrepareSurface(surface_, size(), devicePixelRatioF(), QSize(logicalDpiX(), logicalDpiY()),
+                   palette().color(backgroundRole()));
 
     const XPButtonLook::StyleLook* look = LookOf(colorStyle_);
     if (look == nullptr) {
@@ -147,15 +160,15 @@ void XPButton::PaintSurface() {
     DrawCaption(caption_, captionAlignment_);
 }
 
-void XPButton::DrawFaceAndBorder(quint32 top, quint32 bottom, quint32 border) {
+void XPButton::DrawFaceAndBorder(quint32 top, quint32 bottom, quint32 border) const {
     DrawFace(surface_, size(), top, bottom);
     textColor_ = QColor(ToRgb(border));
-    tallix::DrawRoundRect(surface_, 0, 0, width() - 1, height() - 1, roundedValue_, roundedValue_,
-                          textColor_.rgb());
+    DrawRoundRect(surface_, 0, 0, width() - 1, height() - 1, roundedValue_, roundedValue_,
+                  textColor_.rgb());
 }
 
 // The first matching state wins: hot, then focused, then pressed.
-void XPButton::DrawStateCues(const XPButtonLook::StyleLook& look) {
+void XPButton::DrawStateCues(const XPButtonLook::StyleLook& look) const {
     if (bolHover && !bolPressed) {
         DrawRing(surface_, size(), look.hot);
     } else if (bolFocused && !bolPressed) {
@@ -172,7 +185,7 @@ void XPButton::DrawStateCues(const XPButtonLook::StyleLook& look) {
     }
 }
 
-void XPButton::DrawDisabledLook() {
+void XPButton::DrawDisabledLook() const {
     using XPButtonLook::Disabled;
     DrawFaceAndBorder(Disabled.face, Disabled.face, Disabled.border);
     DrawIcon();
@@ -180,19 +193,19 @@ void XPButton::DrawDisabledLook() {
     DrawCaption(caption_, captionAlignment_);
 }
 
-void XPButton::DrawCaption(const QString& Text, int Alignment) {
-    const double twips = tallix::TwipsPerPixel(surface_);
-    const QSizeF text = tallix::MeasureTextTwips(surface_, fontType_, Text);
+void XPButton::DrawCaption(const QString& Text, int Alignment) const {
+    const double twips = TwipsPerPixel(surface_);
+    const QSizeF text = MeasureTextTwips(surface_, fontType_, Text);
     const double y = height() * twips / 2 - (text.height() / 2 + CaptionRaise);
     const std::optional<double> x = CaptionX(Alignment, width() * twips, text.width());
     if (!x) {
         return;
     }
     const QPointF at(RoundHalfEven(*x) / twips, RoundHalfEven(y) / twips);
-    tallix::DrawText(surface_, at, Text, fontType_, textColor_.rgb());
+    DrawText(surface_, at, Text, fontType_, textColor_.rgb());
 }
 
-void XPButton::DrawIcon() {
+void XPButton::DrawIcon() const {
     if (imgMask.isNull() || imgIcon.isNull()) {
         return;
     }
@@ -212,7 +225,7 @@ void XPButton::DrawIcon() {
     }
 }
 
-void XPButton::DrawFocusDots() {
+void XPButton::DrawFocusDots() const {
     // The limits are taken once, before the runs.
     const int right = width() - 5;
     const int bottom = height() - 4;
@@ -222,16 +235,25 @@ void XPButton::DrawFocusDots() {
     DrawDotRun(surface_, {width() - 4, 4}, {0, 1}, bottom);
 }
 
-void XPButton::paintEvent(QPaintEvent* /*event*/) {
-    // The surface is repainted on every change; a paint only shows it, unless
-    // the screen's pixel ratio changed since it was made.
-    if (surface_.devicePixelRatio() != devicePixelRatioF()) {
-        PaintSurface();
+QSize XPButton::sizeHint() const {
+    const QFontMetrics metrics(fontType_, this);
+    const int margin = qCeil(CaptionMargin * logicalDpiX() / 1440.0);
+    int width = metrics.horizontalAdvance(caption_) + 2 * margin;
+    int height = metrics.height() + 2 * RingDepth;
+    if (!imgIcon.isNull() && !imgMask.isNull()) {
+        width += imgIcon.width() + IconMargin;
+        height = std::max(height, imgIcon.height() + 2 * RingDepth);
     }
+    return {width, height};
+}
+
+void XPButton::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
-    painter.drawImage(QPointF(0, 0), surface_);
+    painter.drawImage(QPointF(0, 0), Surface());
 }
 
 void XPButton::resizeEvent(QResizeEvent* /*event*/) {
     DrawButton();
 }
+
+} // namespace tallix

@@ -4,6 +4,8 @@
 
 #include <QImage>
 
+namespace tallix {
+
 // Fills a rectangle of a surface with a linear two-colour gradient, in one
 // call of the platform's gradient fill. DefineRect first; one rectangle
 // serves any number of DrawGradient calls.
@@ -28,7 +30,7 @@ private:
         qint32 bottom = 0;
     };
 
-    static tallix::TriVertex MakeVertex(qint32 x, qint32 y, quint32 Color);
+    static TriVertex MakeVertex(qint32 x, qint32 y, quint32 Color);
 
     // 0..65535 to the signed 16-bit value with the same low 16 bits: the
     // channel record is declared signed, the platform reads it unsigned.
@@ -36,3 +38,5 @@ private:
 
     Rect rcGradient;
 };
+
+} // namespace tallix

@@ -3,6 +3,8 @@
 #include <QBuffer>
 #include <QJsonValue>
 
+namespace tallix {
+
 namespace {
 
 const QString PngDataPrefix = QStringLiteral("data:image/png;base64,");
@@ -13,12 +15,9 @@ QString Normalised(const QString& key) {
 
 QJsonObject FontToJson(const QFont& font) {
     return QJsonObject{
-        {QStringLiteral("name"),    font.family()     },
-        {QStringLiteral("size"),    font.pointSizeF() },
-        {QStringLiteral("bold"),    font.bold()       },
-        {QStringLiteral("italic"),  font.italic()     },
-        {QStringLiteral("weight"),  int(font.weight())},
-        {QStringLiteral("charset"), 0                 },
+        {QStringLiteral("name"), font.family()},        {QStringLiteral("size"), font.pointSizeF()},
+        {QStringLiteral("bold"), font.bold()},          {QStringLiteral("italic"), font.italic()},
+        {QStringLiteral("weight"), int(font.weight())}, {QStringLiteral("charset"), 0},
     };
 }
 
@@ -112,3 +111,5 @@ QImage PictureFromProperty(const QVariant& value) {
     }
     return QImage();
 }
+
+} // namespace tallix

@@ -7,6 +7,8 @@
 #include <QString>
 #include <QVariant>
 
+namespace tallix {
+
 // The saved properties of one control inside a stored window layout: values
 // by key, keys matched without regard to case.
 //
@@ -45,3 +47,5 @@ private:
 // cannot be converted gives the fallback (font) or no picture.
 QFont FontFromProperty(const QVariant& value, const QFont& fallback);
 QImage PictureFromProperty(const QVariant& value);
+
+} // namespace tallix

@@ -81,11 +81,9 @@ struct CustomClass {
     Factory create;
 };
 
-const std::array<CustomClass, 1> kCustomClasses = {
-    {
-     {XPButton::ClassId, &XPButton::staticMetaObject, &CreateXPButton},
-     }
-};
+const std::array<CustomClass, 1> kCustomClasses = {{
+    {XPButton::ClassId, &XPButton::staticMetaObject, &CreateXPButton},
+}};
 
 QWidget* CreateCustom(const ControlLayout& layout, QWidget& parent, const QString& file) {
     for (const CustomClass& custom : kCustomClasses) {

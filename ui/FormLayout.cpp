@@ -1,5 +1,6 @@
 #include "FormLayout.h"
 
+#include "FormLayoutDuplicates.h"
 #include "LayoutError.h"
 #include "LayoutFields.h"
 
@@ -17,23 +18,19 @@ namespace tallix {
 
 namespace {
 
-constexpr std::array<std::pair<const char*, ControlKind>, 6> kKinds = {
-    {
-     {"label", ControlKind::Label},
-     {"optionButton", ControlKind::OptionButton},
-     {"textBox", ControlKind::TextBox},
-     {"listBox", ControlKind::ListBox},
-     {"line", ControlKind::Line},
-     {"custom", ControlKind::Custom},
-     }
-};
+constexpr std::array<std::pair<const char*, ControlKind>, 6> kKinds = {{
+    {"label", ControlKind::Label},
+    {"optionButton", ControlKind::OptionButton},
+    {"textBox", ControlKind::TextBox},
+    {"listBox", ControlKind::ListBox},
+    {"line", ControlKind::Line},
+    {"custom", ControlKind::Custom},
+}};
 
-constexpr std::array<std::pair<const char*, FormBorder>, 2> kBorders = {
-    {
-     {"fixedSingle", FormBorder::FixedSingle},
-     {"fixedDialog", FormBorder::FixedDialog},
-     }
-};
+constexpr std::array<std::pair<const char*, FormBorder>, 2> kBorders = {{
+    {"fixedSingle", FormBorder::FixedSingle},
+    {"fixedDialog", FormBorder::FixedDialog},
+}};
 
 // Looks a name up in one of the tables above; fails naming the key.
 template <typename Value, std::size_t N>
@@ -48,10 +45,59 @@ Value Choose(LayoutFields& fields, const QString& key,
     fields.Fail(QStringLiteral("unknown %1 \"%2\"").arg(key, text));
 }
 
+// The largest window a layout may ask for: 4096 pixels at 96 dots per inch
+// on either side. Anything beyond is a corrupt layout, not a calculator, and
+// would cost gigabytes of surface; it also keeps every sum of two positions
+// or sizes far from the int limit.
+constexpr int kMaxWindowTwips = 4096 * 15;
+
+// The window's client area, in which every control must lie.
+struct Bounds {
+    int width;
+    int height;
+};
+
 int Size(LayoutFields& fields, const QString& key) {
     const int value = fields.Int(key);
     if (value < 0) {
         fields.Fail(QStringLiteral("\"%1\" must not be negative").arg(key));
+    }
+    return value;
+}
+
+int WindowSize(LayoutFields& fields, const QString& key) {
+    const int value = Size(fields, key);
+    if (value > kMaxWindowTwips) {
+        fields.Fail(QStringLiteral("\"%1\" %2 is more than the largest window, %3 twips")
+                        .arg(key)
+                        .arg(value)
+                        .arg(kMaxWindowTwips));
+    }
+    return value;
+}
+
+// A position from 0 to limit twips. Checked before anything is added to it,
+// so no sum can overflow.
+int Position(LayoutFields& fields, const QString& key, int limit) {
+    const int value = fields.Int(key);
+    if (value < 0 || value > limit) {
+        fields.Fail(QStringLiteral("\"%1\" %2 lies outside the window (0 to %3 twips)")
+                        .arg(key)
+                        .arg(value)
+                        .arg(limit));
+    }
+    return value;
+}
+
+// A size that, from start, ends inside the window's limit.
+int Extent(LayoutFields& fields, const QString& key, int start, int limit) {
+    const int value = Size(fields, key);
+    if (value > limit - start) {
+        fields.Fail(QStringLiteral("\"%1\" %2 from %3 ends outside the window (%4 twips)")
+                        .arg(key)
+                        .arg(value)
+                        .arg(start)
+                        .arg(limit));
     }
     return value;
 }
@@ -73,24 +119,43 @@ void CheckExtent(LayoutFields& fields, const QJsonObject& bag, const QString& ke
     }
 }
 
-void ParseGeometry(LayoutFields& fields, ControlLayout& control) {
+// Every control lies inside the window: a box from its left and top edge,
+// a line with both ends.
+void ParseGeometry(LayoutFields& fields, ControlLayout& control, Bounds window) {
     if (control.kind != ControlKind::Line) {
-        control.box =
-            QRect(fields.Int(QStringLiteral("left")), fields.Int(QStringLiteral("top")),
-                  Size(fields, QStringLiteral("width")), Size(fields, QStringLiteral("height")));
+        const int left = Position(fields, QStringLiteral("left"), window.width);
+        const int top = Position(fields, QStringLiteral("top"), window.height);
+        control.box = QRect(left, top, Extent(fields, QStringLiteral("width"), left, window.width),
+                            Extent(fields, QStringLiteral("height"), top, window.height));
         control.tabIndex = fields.Int(QStringLiteral("tabIndex"));
         return;
     }
-    control.line = QLine(fields.Int(QStringLiteral("x1")), fields.Int(QStringLiteral("y1")),
-                         fields.Int(QStringLiteral("x2")), fields.Int(QStringLiteral("y2")));
+    const int x1 = Position(fields, QStringLiteral("x1"), window.width);
+    const int y1 = Position(fields, QStringLiteral("y1"), window.height);
+    const int x2 = Position(fields, QStringLiteral("x2"), window.width);
+    const int y2 = Position(fields, QStringLiteral("y2"), window.height);
+    control.line = QLine(x1, y1, x2, y2);
     if (control.line.dx() != 0 && control.line.dy() != 0) {
         fields.Fail(QStringLiteral("a line must be horizontal or vertical"));
+    }
+}
+
+// The bag matches keys without regard to case, so two spellings of one key
+// would leave it to chance which value the control gets.
+void CheckBagKeys(LayoutFields& fields, const QJsonObject& bag) {
+    QSet<QString> seen;
+    for (const QString& key : bag.keys()) {
+        if (seen.contains(key.toLower())) {
+            fields.Fail(QStringLiteral("the property bag holds \"%1\" twice").arg(key.toLower()));
+        }
+        seen.insert(key.toLower());
     }
 }
 
 void ParseCustom(LayoutFields& fields, ControlLayout& control) {
     control.classId = fields.String(QStringLiteral("class"));
     const QJsonObject bag = fields.OptionalObject(QStringLiteral("properties"));
+    CheckBagKeys(fields, bag);
     CheckExtent(fields, bag, QStringLiteral("_extentx"), control.box.width());
     CheckExtent(fields, bag, QStringLiteral("_extenty"), control.box.height());
     control.properties = PropertyBag::FromJson(bag);
@@ -117,8 +182,15 @@ void ParseKindSettings(LayoutFields& fields, ControlLayout& control) {
     }
 }
 
-ControlLayout ParseControl(const QJsonValue& value, const QString& file, qsizetype index) {
-    const QString place = QStringLiteral("number %1").arg(index + 1);
+// How errors name a control: by its name, or by its place in the list.
+QString ControlName(const QJsonValue& value, qsizetype index) {
+    const QString name = value.toObject().value(QStringLiteral("name")).toString();
+    return name.isEmpty() ? QStringLiteral("number %1").arg(index + 1) : name;
+}
+
+ControlLayout ParseControl(const QJsonValue& value, const QString& file, qsizetype index,
+                           Bounds window) {
+    const QString place = ControlName(value, index);
     if (!value.isObject()) {
         throw LayoutError(file, place, QStringLiteral("must be an object"));
     }
@@ -131,7 +203,7 @@ ControlLayout ParseControl(const QJsonValue& value, const QString& file, qsizety
     ControlLayout control;
     control.name = fields.String(QStringLiteral("name"));
     control.kind = Choose(fields, QStringLiteral("kind"), kKinds);
-    ParseGeometry(fields, control);
+    ParseGeometry(fields, control, window);
     ParseKindSettings(fields, control);
     control.font = fields.OptionalFont(QStringLiteral("font"));
     control.toolTip = fields.OptionalString(QStringLiteral("toolTip"));
@@ -163,14 +235,34 @@ void CheckUnique(const FormLayout& form) {
 void ParseWindow(LayoutFields& fields, FormLayout& form) {
     form.name = fields.String(QStringLiteral("form"));
     form.caption = fields.String(QStringLiteral("caption"));
-    form.size =
-        QSize(Size(fields, QStringLiteral("width")), Size(fields, QStringLiteral("height")));
+    form.size = QSize(WindowSize(fields, QStringLiteral("width")),
+                      WindowSize(fields, QStringLiteral("height")));
     form.backColor = fields.OptionalColor(QStringLiteral("backColor")).value_or(Qt::white);
     form.font = fields.OptionalFont(QStringLiteral("font")).value_or(QFont());
     form.border = Choose(fields, QStringLiteral("border"), kBorders);
     form.minButton = fields.Bool(QStringLiteral("minButton"), false);
     form.maxButton = fields.Bool(QStringLiteral("maxButton"), false);
     form.showInTaskbar = fields.Bool(QStringLiteral("showInTaskbar"), true);
+}
+
+// A key written twice in one object: only one of the values would count.
+void RejectDuplicateKeys(const QByteArray& json, const QJsonObject& top, const QString& file) {
+    const std::optional<DuplicateKey> duplicate = FindDuplicateKey(json);
+    if (!duplicate) {
+        return;
+    }
+    std::vector<JsonStep> path = duplicate->path;
+    QString control;
+    if (path.size() >= 2 && path[0].key == QLatin1String("controls")) {
+        const qsizetype index = path[1].index;
+        control = ControlName(top.value(QStringLiteral("controls")).toArray().at(index), index);
+        path.erase(path.begin(), path.begin() + 2);
+    }
+    QString problem = QStringLiteral("\"%1\" is given twice").arg(duplicate->key);
+    if (!path.empty()) {
+        problem += QStringLiteral(" in \"%1\"").arg(path.front().key);
+    }
+    throw LayoutError(file, control, problem);
 }
 
 } // namespace
@@ -187,6 +279,7 @@ FormLayout ParseFormLayout(const QByteArray& json, const QString& file) {
     if (!document.isObject()) {
         throw LayoutError(file, QString(), QStringLiteral("must hold one JSON object"));
     }
+    RejectDuplicateKeys(json, document.object(), file);
     FormLayout form;
     form.file = file;
     LayoutFields fields(document.object(), file, QString());
@@ -194,7 +287,8 @@ FormLayout ParseFormLayout(const QByteArray& json, const QString& file) {
     const QJsonArray controls = fields.Array(QStringLiteral("controls"));
     fields.RejectUnknown();
     for (qsizetype i = 0; i < controls.size(); ++i) {
-        form.controls.push_back(ParseControl(controls.at(i), file, i));
+        form.controls.push_back(
+            ParseControl(controls.at(i), file, i, {form.size.width(), form.size.height()}));
     }
     CheckUnique(form);
     return form;

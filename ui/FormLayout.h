@@ -39,7 +39,11 @@ namespace tallix {
 // Colours are "#rrggbb" or a system colour by name ("highlight",
 // "highlightedText", "window", "windowText", "buttonFace").
 // Fonts: "name" and "size" (points), optional "bold", "italic", "underline".
-// Unknown keys are errors, so a misspelt setting is never silently ignored.
+// Unknown keys are errors, so a misspelt setting is never silently ignored,
+// and so is a key given twice in one object (in a property bag, also in
+// another case). Every position and size is whole twips: a window at most
+// 61,440 twips (4096 pixels at 96 dpi) on a side, every control's box and
+// every line's ends inside it.
 enum class ControlKind { Label, OptionButton, TextBox, ListBox, Line, Custom };
 
 struct ControlLayout {

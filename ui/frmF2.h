@@ -6,9 +6,9 @@
 #include <QDialog>
 #include <QLabel>
 
-class XPButton;
-
 namespace tallix {
+
+class XPButton;
 
 // The About box: product name, version and the maker's web address as a
 // link. Built from its stored layout on construction, so a box made for each

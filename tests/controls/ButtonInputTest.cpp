@@ -4,12 +4,16 @@
 
 #include <QAccessible>
 #include <QCursor>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QSignalSpy>
 #include <QTest>
 
 #include <functional>
+
+using tallix::XPButton;
 
 namespace {
 
@@ -82,30 +86,43 @@ private slots:
     }
     void cleanup() { window_.reset(); }
 
-    // A click is a left press released over the control's shape.
+    // A click is a left press on the control released over its shape.
     void mouse_data() {
         QTest::addColumn<Qt::MouseButton>("which");
         QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+        QTest::addColumn<bool>("pressed");
         QTest::addColumn<QPoint>("releasedAt");
         QTest::addColumn<QString>("events");
         const Qt::KeyboardModifiers none;
-        QTest::newRow("left clicks") << Qt::LeftButton << none << QPoint(30, 10)
+        QTest::newRow("left clicks") << Qt::LeftButton << none << true << QPoint(30, 10)
                                      << "MouseDown 1 0 30 10, MouseUp 1 0 30 10, Click";
         QTest::newRow("shift and right do not click")
-            << Qt::RightButton << Qt::KeyboardModifiers(Qt::ShiftModifier) << QPoint(30, 10)
+            << Qt::RightButton << Qt::KeyboardModifiers(Qt::ShiftModifier) << true << QPoint(30, 10)
             << "MouseDown 2 1 30 10, MouseUp 2 1 30 10";
         QTest::newRow("released on a rounded-off corner")
-            << Qt::LeftButton << none << QPoint(0, 0) << "MouseDown 1 0 30 10, MouseUp 1 0 0 0";
+            << Qt::LeftButton << none << true << QPoint(0, 0)
+            << "MouseDown 1 0 30 10, MouseUp 1 0 0 0";
+        QTest::newRow("release that was never pressed")
+            << Qt::LeftButton << none << false << QPoint(30, 10) << "MouseUp 1 0 30 10";
     }
     void mouse() {
         QFETCH(Qt::MouseButton, which);
         QFETCH(Qt::KeyboardModifiers, modifiers);
+        QFETCH(bool, pressed);
         QFETCH(QPoint, releasedAt);
         QFETCH(QString, events);
         EventLog log(*button_);
-        Mouse(QTest::MousePress, which, {30, 10}, modifiers);
-        QCOMPARE(ShowsPressed(*button_), which == Qt::LeftButton);
-        Mouse(QTest::MouseRelease, which, releasedAt, modifiers);
+        if (pressed) {
+            Mouse(QTest::MousePress, which, {30, 10}, modifiers);
+            QCOMPARE(ShowsPressed(*button_), which == Qt::LeftButton);
+        }
+        if (pressed) {
+            Mouse(QTest::MouseRelease, which, releasedAt, modifiers);
+        } else { // the window drops such a release; another container may not
+            QMouseEvent release(QEvent::MouseButtonRelease, releasedAt,
+                                button_->mapToGlobal(releasedAt), which, {}, modifiers);
+            QCoreApplication::sendEvent(button_, &release);
+        }
         QVERIFY(!ShowsPressed(*button_));
         QCOMPARE(log.lines.join(", "), events);
     }
@@ -144,11 +161,18 @@ private slots:
         QCOMPARE(log.lines.join(", "), events);
     }
 
-    // Losing the focus does not lift a held space: only its key-up does.
+    // Losing the focus does not lift a held space, nor do the releases the
+    // window system repeats while it is held: only its real key-up does.
     void heldSpaceShowsPressedWithoutClick() {
         EventLog log(*button_);
         QTest::keyPress(button_, Qt::Key_Space);
         QVERIFY(ShowsPressed(*button_));
+        for (const QEvent::Type type : {QEvent::KeyRelease, QEvent::KeyPress}) {
+            QKeyEvent repeated(type, Qt::Key_Space, Qt::NoModifier, " ", true);
+            QCoreApplication::sendEvent(button_, &repeated);
+        }
+        QVERIFY(ShowsPressed(*button_));
+        QVERIFY(!log.lines.contains("KeyUp 32 0"));
         other_->setFocus();
         QTRY_VERIFY(other_->hasFocus());
         QVERIFY(ShowsPressed(*button_));

@@ -1,8 +1,12 @@
 #include "PropertyBag.h"
 #include "XPButton.h"
 
+#include <QMetaProperty>
 #include <QSignalSpy>
 #include <QTest>
+
+using tallix::PropertyBag;
+using tallix::XPButton;
 
 namespace {
 
@@ -129,6 +133,64 @@ private slots:
                 QCOMPARE(poll->isActive(), runMode);
             }
         }
+    }
+
+    // Each property's NOTIFY signal carries a new value once and stays quiet
+    // when the same value is assigned again, while the container still
+    // hears of both assignments.
+    void notifySignalsComeOnlyForAChange_data() {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QVariant>("value");
+        // A value other than the default, in load order.
+        const QList<QVariant> values = {"Other",
+                                        0xFFu,
+                                        3,
+                                        false,
+                                        false,
+                                        QFont("DejaVu Sans", 12),
+                                        SmallPicture(qRgb(1, 2, 3)),
+                                        SmallPicture(qRgb(0, 0, 0)),
+                                        0,
+                                        0,
+                                        2};
+        for (int i = 0; i < LoadOrder.size(); ++i) {
+            QTest::newRow(qPrintable(LoadOrder[i])) << LoadOrder[i] << values[i];
+        }
+    }
+    void notifySignalsComeOnlyForAChange() {
+        QFETCH(QString, key);
+        QFETCH(QVariant, value);
+        XPButton button;
+        button.InitProperties();
+        const QMetaProperty property =
+            button.metaObject()->property(button.metaObject()->indexOfProperty(qPrintable(key)));
+        QVERIFY(property.hasNotifySignal());
+        QSignalSpy notified(&button, property.notifySignal());
+        QSignalSpy changed(&button, &XPButton::PropertyChanged);
+        QVERIFY(property.write(&button, value));
+        QVERIFY(property.write(&button, value));
+        QCOMPARE(notified.count(), 1);
+        QCOMPARE(notified.at(0).at(0), property.read(&button));
+        QCOMPARE(changed.count(), 2);
+    }
+
+    // Room for the caption 100 twips from each edge, and beside it for the
+    // icon and its 5-pixel margin; tall enough for the taller of the two.
+    void sizeHintMakesRoomForCaptionAndIcon() {
+        XPButton button;
+        button.setCaption("Calculate");
+        const QSize text = QFontMetrics(button.FontType(), &button).size(0, "Calculate");
+        const QSize plain = button.sizeHint();
+        QVERIFY(plain.width() >= text.width() + 2 * 6);
+        QVERIFY(plain.height() > text.height());
+        button.setCaption("Calculate it all");
+        QVERIFY(button.sizeHint().width() > plain.width());
+        button.setCaption("Calculate");
+        button.setIcon(QImage(16, 40, QImage::Format_RGB32));
+        QCOMPARE(button.sizeHint(), plain); // an icon without a mask is not drawn
+        button.setIconMask(QImage(16, 40, QImage::Format_RGB32));
+        QCOMPARE(button.sizeHint().width(), plain.width() + 16 + 5);
+        QVERIFY(button.sizeHint().height() > 40);
     }
 
     // Every repaint applies the rounded shape again, so a cleared mask that

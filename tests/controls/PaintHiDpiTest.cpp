@@ -5,6 +5,10 @@
 #include <QApplication>
 #include <QtTest>
 
+using tallix::XPButton;
+
+namespace tallix {
+
 // Sets the state flags as the interaction code would, then paints.
 class XPButtonTestAccess {
 public:
@@ -13,6 +17,8 @@ public:
         button.DrawButton();
     }
 };
+
+} // namespace tallix
 
 // Runs with every screen at twice the pixel density (see main).
 class PaintHiDpiTest : public QObject {
@@ -28,11 +34,11 @@ private slots:
         button.resize(58, 22);
         button.InitProperties();
         button.setCaption(QString());
-        XPButtonTestAccess::PaintHot(button);
+        tallix::XPButtonTestAccess::PaintHot(button);
         QCOMPARE(button.Surface().size(), QSize(2 * 58, 2 * 22));
         QCOMPARE(button.Surface().devicePixelRatio(), 2.0);
         QCOMPARE(button.mask().boundingRect(), QRect(0, 0, 58, 22));
-        const auto& look = XPButtonLook::Styles[0];
+        const auto& look = tallix::XPButtonLook::Styles[0];
         const std::array<quint32, 6> column = {look.face.border,   look.face.border,
                                                look.hot.colors[0], look.hot.colors[0],
                                                look.hot.colors[4], look.hot.colors[4]};

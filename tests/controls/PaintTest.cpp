@@ -10,6 +10,8 @@
 using namespace tallix;
 using namespace tallix::testing;
 
+namespace tallix {
+
 // Sets the state flags as the interaction code would, then paints.
 class XPButtonTestAccess {
 public:
@@ -26,6 +28,8 @@ class clsGradientTestAccess {
 public:
     static TriVertex Vertex(quint32 color) { return clsGradient::MakeVertex(0, 0, color); }
 };
+
+} // namespace tallix
 
 namespace {
 
@@ -223,6 +227,26 @@ private slots:
                                    [](const auto& p) { return p.second == H / 2; }),
                      std::ptrdiff_t(2));
         }
+    }
+
+    // A rounded rectangle one pixel high or wide is still an outline: on a
+    // button two pixels across the border covers the whole (W-1) x (H-1)
+    // rectangle; on one a single pixel across it has nothing to draw.
+    void thinButtonsKeepTheirBorder_data() {
+        QTest::addColumn<QSize>("size");
+        QTest::newRow("2 pixels high") << QSize(W, 2);
+        QTest::newRow("2 pixels wide") << QSize(2, H);
+        QTest::newRow("2 x 2") << QSize(2, 2);
+        QTest::newRow("1 pixel high") << QSize(W, 1);
+    }
+    void thinButtonsKeepTheirBorder() {
+        QFETCH(QSize, size);
+        auto button = MakeButton(XPButton::csBlue, size.width(), size.height());
+        PixelSet outline;
+        for (const auto& point : Rectangle(QRect(0, 0, size.width() - 1, size.height() - 1))) {
+            outline.insert(point);
+        }
+        QCOMPARE(PixelsOf(*button, XPButtonLook::Blue.face.border), outline);
     }
 
     // origin: where the 16 x 16 picture lands, if anywhere. Disabled, both

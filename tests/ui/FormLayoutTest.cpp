@@ -51,12 +51,29 @@ const Designed kDesign[] = {
 };
 constexpr int kFocusTaking = int(std::size(kDesign)) - 2;
 
-// The main window's own layout with one fault put in; a fault that is not
-// put in leaves a layout that builds, which fails the case.
+// The main window's own layout with its first `from` changed to `to`. A
+// table row whose text is not in the layout would test nothing: it stops
+// the run.
 QByteArray MainLayoutWith(const char* from, const char* to) {
     QFile file(tallix::frmMain::kLayoutResource);
     file.open(QIODevice::ReadOnly);
-    return file.readAll().replace(from, to);
+    QByteArray layout = file.readAll();
+    const qsizetype at = layout.indexOf(from);
+    if (at < 0) {
+        qFatal("the main window's layout holds no %s", from);
+    }
+    return layout.replace(at, qsizetype(qstrlen(from)), to);
+}
+
+// The first control, XPButton7, is 375 x 330 twips: 661.46 x 582.08
+// hundredths of a millimetre.
+constexpr const char* kFirstButton = "\"width\": 375, \"height\": 330, \"tabIndex\": 2, "
+                                     "\"properties\": {\"_extentx\": 661";
+// A line put in front of the other controls, from (x1, y1) to (x2, y2).
+QByteArray WithLine(const char* ends) {
+    return MainLayoutWith("\"controls\": [",
+                          QByteArray("\"controls\": [{\"kind\": \"line\", \"name\": \"Line9\", ") +
+                              ends + "},");
 }
 
 } // namespace
@@ -76,7 +93,7 @@ private slots:
         const double dpi = tallix::ScreenLogicalDpi();
         QCOMPARE(control->geometry(), tallix::TwipsToPixels(design.twips, dpi));
         QCOMPARE(control->toolTip(), QString(design.toolTip));
-        const auto* button = qobject_cast<const XPButton*>(control);
+        const auto* button = qobject_cast<const tallix::XPButton*>(control);
         QCOMPARE(button != nullptr ? button->ColorStyle() : 0, design.style);
         // A keypad key inserts exactly its caption.
         for (const tallix::KeypadKey& key : tallix::kKeypad) {
@@ -97,6 +114,7 @@ private slots:
                  tallix::TwipsToPixels(QRect(0, 0, 4335, 3135), dpi).size());
     }
 
+    // An empty problem: the layout builds.
     void malformedLayoutsAreReported_data() {
         QTest::addColumn<QByteArray>("layout");
         QTest::addColumn<QString>("control");
@@ -114,6 +132,74 @@ private slots:
         QTest::newRow("edit box of the wrong kind")
             << MainLayoutWith("\"textBox\"", "\"label\"") << "Text1"
             << "must be a tallix::EditBox, not a QLabel";
+
+        // The container's size keys must agree with the size, to within one.
+        QTest::newRow("extent exactly the size")
+            << MainLayoutWith(kFirstButton, "\"width\": 360, \"height\": 330, \"tabIndex\": 2, "
+                                            "\"properties\": {\"_extentx\": 635")
+            << ""
+            << "";
+        QTest::newRow("extent one off")
+            << MainLayoutWith("\"_extentx\": 661", "\"_extentx\": 662") << ""
+            << "";
+        QTest::newRow("extent two off")
+            << MainLayoutWith("\"_extentx\": 661", "\"_extentx\": 663") << "XPButton7"
+            << "\"_extentx\" 663 does not match";
+        QTest::newRow("height extent two off")
+            << MainLayoutWith("\"_extenty\": 582", "\"_extenty\": 580") << "XPButton7"
+            << "\"_extenty\" 580 does not match";
+        QTest::newRow("height extent missing")
+            << MainLayoutWith("\"_extenty\": 582, ", "") << "XPButton7"
+            << "no number \"_extenty\"";
+
+        // Positions and sizes stay inside the window, which has a size limit.
+        QTest::newRow("left plus width past the int range")
+            << MainLayoutWith("\"left\": 120, \"top\": 855, \"width\": 375",
+                              "\"left\": 4000, \"top\": 855, \"width\": 2147483647")
+            << "XPButton7"
+            << "\"width\" 2147483647 from 4000 ends outside the window";
+        QTest::newRow("left outside the window")
+            << MainLayoutWith("\"left\": 120, \"top\": 855", "\"left\": 2147483000, \"top\": 855")
+            << "XPButton7"
+            << "\"left\" 2147483000 lies outside the window";
+        QTest::newRow("20,000-pixel button") << MainLayoutWith("\"width\": 375, \"height\": 330",
+                                                               "\"width\": 300000, \"height\": 330")
+                                             << "XPButton7"
+                                             << "\"width\" 300000 from 120 ends outside the window";
+        QTest::newRow("32,767-pixel window")
+            << MainLayoutWith("\"width\": 4335", "\"width\": 491505") << ""
+            << "\"width\" 491505 is more than the largest";
+        QTest::newRow("line end past the int range")
+            << WithLine("\"x1\": 0, \"y1\": 2147483647, \"x2\": 10, \"y2\": 2147483647") << "Line9"
+            << "\"y1\" 2147483647 lies outside the window";
+        QTest::newRow("line starting left of the window")
+            << WithLine("\"x1\": -15, \"y1\": 60, \"x2\": 10, \"y2\": 60") << "Line9"
+            << "\"x1\" -15 lies outside the window";
+        QTest::newRow("line along the window's edges")
+            << WithLine("\"x1\": 0, \"y1\": 3135, \"x2\": 4335, \"y2\": 3135") << ""
+            << "";
+
+        // Only one of two values for a key would count.
+        QTest::newRow("window key twice")
+            << MainLayoutWith("\"caption\": \"Tallix\"",
+                              "\"caption\": \"Tallix\", \"caption\": \"x\"")
+            << ""
+            << "\"caption\" is given twice";
+        QTest::newRow("control key twice")
+            << MainLayoutWith("\"value\": true", "\"value\": true, \"value\": false") << "Option1"
+            << "\"value\" is given twice";
+        QTest::newRow("property twice, once escaped")
+            << MainLayoutWith("\"caption\": \"1\"", "\"caption\": \"1\", \"capt\\u0069on\": \"2\"")
+            << "XPButton7"
+            << "\"caption\" is given twice in \"properties\"";
+        QTest::newRow("property twice in another case")
+            << MainLayoutWith("\"caption\": \"1\"", "\"caption\": \"1\", \"Caption\": \"2\"")
+            << "XPButton7"
+            << "holds \"caption\" twice";
+        QTest::newRow("key-like text inside a value")
+            << MainLayoutWith("\"caption\": \"Expression\"", "\"caption\": \"\\\"name\\\": 1\"")
+            << ""
+            << "";
     }
     void malformedLayoutsAreReported() {
         QFETCH(QByteArray, layout);
@@ -125,8 +211,9 @@ private slots:
         file.close();
         try {
             tallix::frmMain window({harness_.messages, harness_.desktop}, file.fileName());
-            QFAIL("the window was built");
+            QVERIFY2(problem.isEmpty(), "the window was built");
         } catch (const tallix::LayoutError& error) {
+            QVERIFY2(!problem.isEmpty(), error.what());
             QCOMPARE(error.File(), file.fileName());
             QCOMPARE(error.Control(), control);
             QVERIFY2(error.Problem().contains(problem), qPrintable(error.Problem()));

@@ -22,7 +22,7 @@ const QString kCharacters = QStringLiteral("0123456789+-*/^().,xXsinPIa =#");
 class Monkey {
 public:
     Monkey(tallix::frmMain& window, unsigned seed) : window_(window), random_(seed) {
-        for (XPButton* button : window.findChildren<XPButton*>()) {
+        for (tallix::XPButton* button : window.findChildren<tallix::XPButton*>()) {
             clickable_ << button;
         }
         clickable_ << &window.Option1() << &window.Option2() << window.List1().viewport();
