@@ -41,13 +41,13 @@ enum SetBit : std::uint8_t {
 // from the lists above when compiling, so they remain the only definition.
 constexpr auto kSetsOf = [] {
     constexpr std::pair<std::string_view, SetBit> kSets[] = {
-        {kAcceptedSet,      kAccepted     },
-        {kOperandEndSet,    kOperandEnd   },
-        {kOperandStartSet,  kOperandStart },
-        {kSingleLetterSet,  kSingleLetter },
+        {kAcceptedSet, kAccepted},
+        {kOperandEndSet, kOperandEnd},
+        {kOperandStartSet, kOperandStart},
+        {kSingleLetterSet, kSingleLetter},
         {kNumberOrGroupSet, kNumberOrGroup},
-        {kNumberSet,        kNumber       },
-        {kLeadSet,          kLead         },
+        {kNumberSet, kNumber},
+        {kLeadSet, kLead},
     };
     std::array<std::uint8_t, 256> table{};
     for (const auto& [list, bit] : kSets) {

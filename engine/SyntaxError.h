@@ -34,28 +34,25 @@ inline constexpr std::string_view kSyntaxErrorName = "NAME";
 // The one table of syntax-error messages, read by the translator, by help
 // texts and by tests. Invariant: one row per kind, in the order of
 // SyntaxErrorKind (checked below).
-inline constexpr std::array<SyntaxErrorRow, 9> kSyntaxErrors = {
-    {
-     {SyntaxErrorKind::OperatorExpected, "Operator expected",
-         "\"(\", a name or a number right after an operand"},
-     {SyntaxErrorKind::OperandExpected, "Operand expected",
-         "\")\" or an operator where an operand must come, or the text ends there"},
-     {SyntaxErrorKind::UnmatchedClose, "Closing parenthesis without matching open parenthesis",
-         "\")\" with no \"(\" pending"},
-     {SyntaxErrorKind::CloseExpected, "Closing parenthesis expected",
-         "the text ends with a \"(\" still pending"},
-     {SyntaxErrorKind::UnexpectedCharacter, "Unexpected character encountered",
-         "a printable character that can start no token"},
-     {SyntaxErrorKind::MultipleDecimalPoints, "Operand contains multiple decimal points",
-         "a second \".\" or \",\" inside one number"},
-     {SyntaxErrorKind::InvalidOperand, "Invalid operand",
-         "a number that is a lone \".\" or \",\""},
-     {SyntaxErrorKind::OpenExpected, "Open parenthesis expected",
-         "a number right after a function name"},
-     {SyntaxErrorKind::UndefinedSymbol, "Undefined symbol : 'NAME'",
-         "a name that is no function, not PI and not X"},
-     }
-};
+inline constexpr std::array<SyntaxErrorRow, 9> kSyntaxErrors = {{
+    {SyntaxErrorKind::OperatorExpected, "Operator expected",
+     "\"(\", a name or a number right after an operand"},
+    {SyntaxErrorKind::OperandExpected, "Operand expected",
+     "\")\" or an operator where an operand must come, or the text ends there"},
+    {SyntaxErrorKind::UnmatchedClose, "Closing parenthesis without matching open parenthesis",
+     "\")\" with no \"(\" pending"},
+    {SyntaxErrorKind::CloseExpected, "Closing parenthesis expected",
+     "the text ends with a \"(\" still pending"},
+    {SyntaxErrorKind::UnexpectedCharacter, "Unexpected character encountered",
+     "a printable character that can start no token"},
+    {SyntaxErrorKind::MultipleDecimalPoints, "Operand contains multiple decimal points",
+     "a second \".\" or \",\" inside one number"},
+    {SyntaxErrorKind::InvalidOperand, "Invalid operand", "a number that is a lone \".\" or \",\""},
+    {SyntaxErrorKind::OpenExpected, "Open parenthesis expected",
+     "a number right after a function name"},
+    {SyntaxErrorKind::UndefinedSymbol, "Undefined symbol : 'NAME'",
+     "a name that is no function, not PI and not X"},
+}};
 
 namespace detail {
 constexpr bool SyntaxErrorsInKindOrder() {

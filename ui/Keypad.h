@@ -13,27 +13,25 @@ struct KeypadKey {
     std::string_view inserts;
 };
 
-inline constexpr std::array<KeypadKey, 18> kKeypad = {
-    {
-     {"XPButton7", "1"},
-     {"XPButton8", "2"},
-     {"XPButton9", "3"},
-     {"XPButton10", "+"},
-     {"XPButton11", "*"},
-     {"XPButton12", "4"},
-     {"XPButton13", "5"},
-     {"XPButton14", "6"},
-     {"XPButton15", "-"},
-     {"XPButton16", "/"},
-     {"XPButton17", "7"},
-     {"XPButton18", "8"},
-     {"XPButton19", "9"},
-     {"XPButton20", "("},
-     {"XPButton21", ")"},
-     {"XPButton22", "0"},
-     {"XPButton23", "."},
-     {"XPButton25", "^"},
-     }
-};
+inline constexpr std::array<KeypadKey, 18> kKeypad = {{
+    {"XPButton7", "1"},
+    {"XPButton8", "2"},
+    {"XPButton9", "3"},
+    {"XPButton10", "+"},
+    {"XPButton11", "*"},
+    {"XPButton12", "4"},
+    {"XPButton13", "5"},
+    {"XPButton14", "6"},
+    {"XPButton15", "-"},
+    {"XPButton16", "/"},
+    {"XPButton17", "7"},
+    {"XPButton18", "8"},
+    {"XPButton19", "9"},
+    {"XPButton20", "("},
+    {"XPButton21", ")"},
+    {"XPButton22", "0"},
+    {"XPButton23", "."},
+    {"XPButton25", "^"},
+}};
 
 } // namespace tallix

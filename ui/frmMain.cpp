@@ -43,12 +43,10 @@ frmMain::frmMain(frmMainServices services, const FormLayout& layout)
 // is how the toolkit relates the two (and names an edit box), but a list
 // takes its name only from its accessible name, so both get that too.
 void frmMain::LinkLabels() {
-    static constexpr std::array<std::pair<const char*, const char*>, 2> kLabelled = {
-        {
-         {"Label1", "Text1"},
-         {"Label4", "List1"},
-         }
-    };
+    static constexpr std::array<std::pair<const char*, const char*>, 2> kLabelled = {{
+        {"Label1", "Text1"},
+        {"Label4", "List1"},
+    }};
     for (const auto& [labelName, controlName] : kLabelled) {
         auto& label = controls_.Get<QLabel>(QLatin1String(labelName));
         auto& control = controls_.Get<QWidget>(QLatin1String(controlName));
@@ -81,17 +79,15 @@ void frmMain::ConnectCommands() {
         const char* button;
         void (frmMain::*command)();
     };
-    static constexpr std::array<CommandButton, 7> kCommands = {
-        {
-         {"XPButton24", &frmMain::Delete},
-         {"XPButton26", &frmMain::Backspace},
-         {"XPButton27", &frmMain::InsertFunction},
-         {"XPButton28", &frmMain::Calculate},
-         {"XPButton29", &frmMain::Clear},
-         {"XPButton30", &frmMain::Help},
-         {"XPButton31", &frmMain::About},
-         }
-    };
+    static constexpr std::array<CommandButton, 7> kCommands = {{
+        {"XPButton24", &frmMain::Delete},
+        {"XPButton26", &frmMain::Backspace},
+        {"XPButton27", &frmMain::InsertFunction},
+        {"XPButton28", &frmMain::Calculate},
+        {"XPButton29", &frmMain::Clear},
+        {"XPButton30", &frmMain::Help},
+        {"XPButton31", &frmMain::About},
+    }};
     for (const CommandButton& command : kCommands) {
         auto& button = controls_.Get<XPButton>(QLatin1String(command.button));
         connect(&button, &XPButton::Click, this, command.command);

@@ -100,10 +100,7 @@ private slots:
         original.setIconMask(SmallPicture(qRgb(0, 0, 0)));
         original.setRoundedValue(9);
         original.setIconAlignment(XPButton::iaRight);
-        PropertyBag saved = PropertyBag::FromJson({
-            {"_extentx", 1535},
-            {"_extenty", 582 }
-        });
+        PropertyBag saved = PropertyBag::FromJson({{"_extentx", 1535}, {"_extenty", 582}});
         original.WriteProperties(saved);
         QCOMPARE(saved.ToJson().keys(),
                  (QStringList{"_extentx", "_extenty", "caption", "colorstyle", "focusdottedrect",

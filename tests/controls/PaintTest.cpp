@@ -47,14 +47,14 @@ struct State {
     bool dots;
 };
 constexpr State States[] = {
-    {"normal",                        false, false, false, true,  NoRing,      false},
-    {"hot and focused",               true,  true,  false, true,  HotRing,     false},
-    {"hot, dots off",                 true,  false, false, false, HotRing,     false},
-    {"focused",                       false, true,  false, true,  FocusedRing, true },
-    {"focused, dots off",             false, true,  false, false, FocusedRing, false},
-    {"pressed",                       false, false, true,  true,  PressedRing, false},
-    {"hot, pressed and focused",      true,  true,  true,  true,  PressedRing, true },
-    {"pressed and focused, dots off", false, true,  true,  false, PressedRing, false},
+    {"normal", false, false, false, true, NoRing, false},
+    {"hot and focused", true, true, false, true, HotRing, false},
+    {"hot, dots off", true, false, false, false, HotRing, false},
+    {"focused", false, true, false, true, FocusedRing, true},
+    {"focused, dots off", false, true, false, false, FocusedRing, false},
+    {"pressed", false, false, true, true, PressedRing, false},
+    {"hot, pressed and focused", true, true, true, true, PressedRing, true},
+    {"pressed and focused, dots off", false, true, true, false, PressedRing, false},
 };
 
 // A button as the designer leaves it, but without a caption, so that only the
@@ -98,11 +98,8 @@ PixelSet FocusDots() {
 // A pixel in the middle of each ring line, away from the focus dots, and
 // border pixels clear of the rounded corners.
 constexpr std::array<QPoint, 8> RingProbes = {
-    {{28, 1}, {1, 11}, {28, H - 3}, {W - 3, 11}, {28, 2}, {2, 11}, {28, H - 4}, {W - 4, 11}}
-};
-constexpr std::array<QPoint, 4> BorderProbes = {
-    {{28, 0}, {0, 11}, {W - 2, 11}, {28, H - 2}}
-};
+    {{28, 1}, {1, 11}, {28, H - 3}, {W - 3, 11}, {28, 2}, {2, 11}, {28, H - 4}, {W - 4, 11}}};
+constexpr std::array<QPoint, 4> BorderProbes = {{{28, 0}, {0, 11}, {W - 2, 11}, {28, H - 2}}};
 
 // A 16 x 16 picture pair: an 8 x 8 square at (4, 4), red in the icon.
 constexpr quint32 IconRed = 0x0000FF;

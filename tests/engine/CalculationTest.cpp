@@ -40,13 +40,13 @@ std::string Calculate(std::string_view typed) {
 
 // -0.12345 is a genuine result that equals the cannot-calculate sentinel.
 const std::pair<const char*, std::string> kCases[] = {
-    {"-0.12345", "-0.12345"                                                },
-    {"sqr(-1)",  std::string(kCannotCalculateText)                         },
-    {"0^0.5",    "0"                                                       },
-    {"sin(2)",   "0.9092974"                                               },
-    {"10^39",    std::to_string(ErrorNumber::Overflow) + " Overflow"       },
-    {"2=2",      "2=2 | Error: The expression is illegal. (warning)"       },
-    {"1 +",      "1+ | Syntax Error: Character 2:  Operand expected (stop)"},
+    {"-0.12345", "-0.12345"},
+    {"sqr(-1)", std::string(kCannotCalculateText)},
+    {"0^0.5", "0"},
+    {"sin(2)", "0.9092974"},
+    {"10^39", std::to_string(ErrorNumber::Overflow) + " Overflow"},
+    {"2=2", "2=2 | Error: The expression is illegal. (warning)"},
+    {"1 +", "1+ | Syntax Error: Character 2:  Operand expected (stop)"},
 };
 
 TEST(Calculation, ShowsTheOutcomeOfEachStep) {
@@ -58,15 +58,9 @@ TEST(Calculation, ShowsTheOutcomeOfEachStep) {
 // Precedence and grouping without hand-computed numbers: each text gives
 // the same value as its explicit form.
 const std::pair<const char*, const char*> kEquivalent[] = {
-    {"2^3^2",    "(2^3)^2"    },
-    {"-2^2",     "-(2^2)"     },
-    {"-2*3",     "(-2)*3"     },
-    {"8/2*3",    "(8/2)*3"    },
-    {"2-3-4",    "(2-3)-4"    },
-    {"1+2*3^2",  "1+(2*(3^2))"},
-    {"sin(x)^2", "(sin(x))^2" },
-    {"2sin(30)", "2*sin(30)"  },
-    {"2(3+x)x",  "2*(3+x)*x"  },
+    {"2^3^2", "(2^3)^2"},       {"-2^2", "-(2^2)"},        {"-2*3", "(-2)*3"},
+    {"8/2*3", "(8/2)*3"},       {"2-3-4", "(2-3)-4"},      {"1+2*3^2", "1+(2*(3^2))"},
+    {"sin(x)^2", "(sin(x))^2"}, {"2sin(30)", "2*sin(30)"}, {"2(3+x)x", "2*(3+x)*x"},
 };
 
 TEST(Calculation, EquivalentTextsGiveTheSameValue) {

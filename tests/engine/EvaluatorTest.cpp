@@ -128,12 +128,12 @@ TEST(Evaluator, DoEvaluateWritesThroughItsParameters) {
         float result;
     };
     const Row kRows[] = {
-        {"XX 2 * ",      kValue,    3.0f                    },
-        {"1 2 ",         kValue,    2.0f                    },
-        {"0.12345 (-) ", kValue,    kCannotCalculateSentinel},
-        {"5 0 / ",       kCannot,   kCannotCalculateSentinel},
-        {"1+2",          kNoToken,  kUntouched              },
-        {"+ ",           kPopEmpty, kUntouched              },
+        {"XX 2 * ", kValue, 3.0f},
+        {"1 2 ", kValue, 2.0f},
+        {"0.12345 (-) ", kValue, kCannotCalculateSentinel},
+        {"5 0 / ", kCannot, kCannotCalculateSentinel},
+        {"1+2", kNoToken, kUntouched},
+        {"+ ", kPopEmpty, kUntouched},
     };
     tallix::testing::RecordingMessageService messages;
     Cls6 cls6(messages);

@@ -142,19 +142,19 @@ constexpr auto kArcoth = [](long double x) {
 };
 
 const Reference kReferences[] = {
-    {"SINH",   [](long double x) { return std::sinh(x); },                             kEverywhere},
-    {"COSH",   [](long double x) { return std::cosh(x); },                             kEverywhere},
-    {"TANH",   [](long double x) { return std::tanh(x); },                             kEverywhere},
-    {"CTANH",  [](long double x) { return 1 / std::tanh(x); },                         kNotZero   },
-    {"SECH",   [](long double x) { return 1 / std::cosh(x); },                         kEverywhere},
-    {"CSECH",  [](long double x) { return 1 / std::sinh(x); },                         kNotZero   },
-    {"ASINH",  [](long double x) { return std::asinh(x); },                            kEverywhere},
-    {"ACOSH",  [](long double x) { return std::acosh(x); },                            kAtLeastOne},
-    {"ATANH",  [](long double x) { return std::atanh(x); },                            kInsideOne },
-    {"ASECH",  [](long double x) { return std::log((1 + std::sqrt(1 - x * x)) / x); },
-     kUnitInterval                                                                                },
-    {"ACSECH", [](long double x) { return std::asinh(1 / x); },                        kNotZero   },
-    {"ACTANH", kArcoth,                                                                kOutsideOne},
+    {"SINH", [](long double x) { return std::sinh(x); }, kEverywhere},
+    {"COSH", [](long double x) { return std::cosh(x); }, kEverywhere},
+    {"TANH", [](long double x) { return std::tanh(x); }, kEverywhere},
+    {"CTANH", [](long double x) { return 1 / std::tanh(x); }, kNotZero},
+    {"SECH", [](long double x) { return 1 / std::cosh(x); }, kEverywhere},
+    {"CSECH", [](long double x) { return 1 / std::sinh(x); }, kNotZero},
+    {"ASINH", [](long double x) { return std::asinh(x); }, kEverywhere},
+    {"ACOSH", [](long double x) { return std::acosh(x); }, kAtLeastOne},
+    {"ATANH", [](long double x) { return std::atanh(x); }, kInsideOne},
+    {"ASECH", [](long double x) { return std::log((1 + std::sqrt(1 - x * x)) / x); },
+     kUnitInterval},
+    {"ACSECH", [](long double x) { return std::asinh(1 / x); }, kNotZero},
+    {"ACTANH", kArcoth, kOutsideOne},
 };
 
 std::string SevenDigits(long double value) {

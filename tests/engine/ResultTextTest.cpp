@@ -19,19 +19,19 @@ namespace {
 // exponent; 0.0001 is stored as 9.99999975e-5, whose digits carry.
 // Name, value, decimal separator, text.
 const std::tuple<const char*, float, const char*, const char*> kCases[] = {
-    {"Zero",                        0.0f,                                    ".",  "0"           },
-    {"NegativeZero",                -0.0f,                                   ".",  "0"           },
-    {"LongSeparator",               -0.25f,                                  "::", "-0::25"      },
-    {"SeparatorInExponentForm",     -1.5e-20f,                               ",",  "-1,5E-20"    },
-    {"NineMillionsAndAHalf",        9999999.5f,                              ".",  "1E+07"       },
-    {"CarryIntoTenMillion",         10000004.0f,                             ".",  "1E+07"       },
-    {"NoCarryBelowAMillion",        999999.9375f,                            ".",  "999999.9"    },
-    {"CarryIntoAMillion",           999999.96875f,                           ".",  "1000000"     },
-    {"NearestToNinesStaysExponent", 0.00009999995f,                          ".",  "9.999995E-05"},
-    {"CarryIntoPlainRange",         0.0001f,                                 ".",  "0.0001"      },
-    {"LargestSingle",               std::numeric_limits<float>::max(),       ".",  "3.402823E+38"},
-    {"Infinity",                    std::numeric_limits<float>::infinity(),  ".",  "inf"         },
-    {"NotANumber",                  std::numeric_limits<float>::quiet_NaN(), ".",  "nan"         },
+    {"Zero", 0.0f, ".", "0"},
+    {"NegativeZero", -0.0f, ".", "0"},
+    {"LongSeparator", -0.25f, "::", "-0::25"},
+    {"SeparatorInExponentForm", -1.5e-20f, ",", "-1,5E-20"},
+    {"NineMillionsAndAHalf", 9999999.5f, ".", "1E+07"},
+    {"CarryIntoTenMillion", 10000004.0f, ".", "1E+07"},
+    {"NoCarryBelowAMillion", 999999.9375f, ".", "999999.9"},
+    {"CarryIntoAMillion", 999999.96875f, ".", "1000000"},
+    {"NearestToNinesStaysExponent", 0.00009999995f, ".", "9.999995E-05"},
+    {"CarryIntoPlainRange", 0.0001f, ".", "0.0001"},
+    {"LargestSingle", std::numeric_limits<float>::max(), ".", "3.402823E+38"},
+    {"Infinity", std::numeric_limits<float>::infinity(), ".", "inf"},
+    {"NotANumber", std::numeric_limits<float>::quiet_NaN(), ".", "nan"},
 };
 
 TEST(ResultText, WritesSevenSignificantDigits) {

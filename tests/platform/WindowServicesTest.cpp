@@ -83,9 +83,8 @@ private slots:
     // failed check never leaves the test waiting on it.
     void messageBoxesAreApplicationModalWithOneOkButton() {
         const std::pair<tallix::MessageIcon, QMessageBox::Icon> icons[] = {
-            {tallix::MessageIcon::Stop,    QMessageBox::Critical},
-            {tallix::MessageIcon::Warning, QMessageBox::Warning }
-        };
+            {tallix::MessageIcon::Stop, QMessageBox::Critical},
+            {tallix::MessageIcon::Warning, QMessageBox::Warning}};
         for (const auto& [icon, shownIcon] : icons) {
             QStringList shown;
             QTimer::singleShot(0, [&] {

@@ -20,17 +20,17 @@ struct Node {
     QString accessibleName, description;
 };
 const Node kNodes[] = {
-    {"main window",         false, "frmMain",    QAccessible::Window,       "Tallix",       ""                            },
-    {"About box",           true,  "frmF2",      QAccessible::Dialog,       "About Tallix", ""                            },
-    {"edit box by caption", false, "Text1",      QAccessible::EditableText, "Expression",   ""                            },
-    {"list by caption",     false, "List1",      QAccessible::List,         "Function",     ""                            },
-    {"digit",               false, "XPButton7",  QAccessible::Button,       "1",            ""                            },
-    {"decimal point",       false, "XPButton23", QAccessible::Button,       ".",            "Decimal Point"               },
-    {"delete",              false, "XPButton24", QAccessible::Button,       "D",            "Delete"                      },
-    {"backspace",           false, "XPButton26", QAccessible::Button,       "B",            "Backspace"                   },
-    {"insert",              false, "XPButton27", QAccessible::Button,       "Insert",       "Select And Insert A Function"},
-    {"calculate",           false, "XPButton28", QAccessible::Button,       "Calculate",    ""                            },
-    {"About box OK",        true,  "cmdOK",      QAccessible::Button,       "OK",           ""                            },
+    {"main window", false, "frmMain", QAccessible::Window, "Tallix", ""},
+    {"About box", true, "frmF2", QAccessible::Dialog, "About Tallix", ""},
+    {"edit box by caption", false, "Text1", QAccessible::EditableText, "Expression", ""},
+    {"list by caption", false, "List1", QAccessible::List, "Function", ""},
+    {"digit", false, "XPButton7", QAccessible::Button, "1", ""},
+    {"decimal point", false, "XPButton23", QAccessible::Button, ".", "Decimal Point"},
+    {"delete", false, "XPButton24", QAccessible::Button, "D", "Delete"},
+    {"backspace", false, "XPButton26", QAccessible::Button, "B", "Backspace"},
+    {"insert", false, "XPButton27", QAccessible::Button, "Insert", "Select And Insert A Function"},
+    {"calculate", false, "XPButton28", QAccessible::Button, "Calculate", ""},
+    {"About box OK", true, "cmdOK", QAccessible::Button, "OK", ""},
 };
 
 // A caption and the control it names.
@@ -39,7 +39,7 @@ struct Labelled {
 };
 const Labelled kLabelled[] = {
     {"Expression", "Label1", "Text1"},
-    {"Function",   "Label4", "List1"},
+    {"Function", "Label4", "List1"},
 };
 
 QWidget* FindControl(QWidget& form, const char* name) {

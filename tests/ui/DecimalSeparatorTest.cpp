@@ -25,22 +25,19 @@ struct Setting {
     QString fiveHalves;
 };
 const Setting kSettings[] = {
-    {"GermanNumericUnknownLang", nullptr,       "de_DE.UTF-8", "xx_YY.UTF-8", "2,5"},
-    {"GermanAll",                "de_DE.UTF-8", nullptr,       nullptr,       "2,5"},
-    {"EnglishNumericGermanLang", nullptr,       "en_US.UTF-8", "de_DE.UTF-8", "2.5"},
-    {"PashtoAll",                "ps_AF.UTF-8", "de_DE.UTF-8", "de_DE.UTF-8", "2.5"},
-    {"ArabicWithOwnSeparator",   nullptr,       nullptr,       "ar_EG.UTF-8", "2.5"},
-    {"ArabicWithComma",          "ar_MA.UTF-8", nullptr,       nullptr,       "2,5"},
-    {"InstalledCOverGerman",     "C.UTF-8",     nullptr,       "de_DE.UTF-8", "2.5"},
-    {"NothingSet",               nullptr,       nullptr,       nullptr,       "2.5"},
+    {"GermanNumericUnknownLang", nullptr, "de_DE.UTF-8", "xx_YY.UTF-8", "2,5"},
+    {"GermanAll", "de_DE.UTF-8", nullptr, nullptr, "2,5"},
+    {"EnglishNumericGermanLang", nullptr, "en_US.UTF-8", "de_DE.UTF-8", "2.5"},
+    {"PashtoAll", "ps_AF.UTF-8", "de_DE.UTF-8", "de_DE.UTF-8", "2.5"},
+    {"ArabicWithOwnSeparator", nullptr, nullptr, "ar_EG.UTF-8", "2.5"},
+    {"ArabicWithComma", "ar_MA.UTF-8", nullptr, nullptr, "2,5"},
+    {"InstalledCOverGerman", "C.UTF-8", nullptr, "de_DE.UTF-8", "2.5"},
+    {"NothingSet", nullptr, nullptr, nullptr, "2.5"},
 };
 
 void SetEnvironment(const Setting& setting) {
     const std::pair<const char*, const char*> variables[] = {
-        {"LC_ALL",     setting.lcAll    },
-        {"LC_NUMERIC", setting.lcNumeric},
-        {"LANG",       setting.lang     }
-    };
+        {"LC_ALL", setting.lcAll}, {"LC_NUMERIC", setting.lcNumeric}, {"LANG", setting.lang}};
     for (const auto& [variable, value] : variables) {
         value ? qputenv(variable, value) : qunsetenv(variable);
     }

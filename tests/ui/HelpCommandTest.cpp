@@ -19,10 +19,10 @@ struct Layout {
     QString expected;
 };
 const Layout kLayouts[] = {
-    {"the page beside the program (build tree)", true,  false, "bin/help.htm"         },
-    {"the installed page",                       false, true,  "share/tallix/help.htm"},
-    {"beside wins over installed",               true,  true,  "bin/help.htm"         },
-    {"neither: nothing is asked",                false, false, ""                     },
+    {"the page beside the program (build tree)", true, false, "bin/help.htm"},
+    {"the installed page", false, true, "share/tallix/help.htm"},
+    {"beside wins over installed", true, true, "bin/help.htm"},
+    {"neither: nothing is asked", false, false, ""},
 };
 
 bool CreatePage(const QDir& root, const QString& path) {

@@ -28,13 +28,13 @@ struct Calculation {
 const QString kStop = "Syntax Error|0|Character ";
 const QString kOverflow = "Error|1|" + QString::fromLatin1(tallix::ErrorDescription::Overflow);
 const Calculation kCalculations[] = {
-    {"cannot calculate",           "1/0",      kCannot,    0, ""                                  },
-    {"the sentinel itself",        "-0.12345", "-0.12345", 0, ""                                  },
-    {"illegal, not written back",  "2=2",      "2=2",      3, "Error|1|The expression is illegal."},
-    {"operand missing",            "1+",       "1+",       0, kStop + "2:  Operand expected"      },
-    {"only spaces, emptied",       "  ",       "",         0, kStop + "1:  Operand expected"      },
-    {"written back, then refused", "2,5 *",    "2.5*",     0, kStop + "4:  Operand expected"      },
-    {"overflow, text kept",        "10 ^ 39",  "10^39",    0, kOverflow                           },
+    {"cannot calculate", "1/0", kCannot, 0, ""},
+    {"the sentinel itself", "-0.12345", "-0.12345", 0, ""},
+    {"illegal, not written back", "2=2", "2=2", 3, "Error|1|The expression is illegal."},
+    {"operand missing", "1+", "1+", 0, kStop + "2:  Operand expected"},
+    {"only spaces, emptied", "  ", "", 0, kStop + "1:  Operand expected"},
+    {"written back, then refused", "2,5 *", "2.5*", 0, kStop + "4:  Operand expected"},
+    {"overflow, text kept", "10 ^ 39", "10^39", 0, kOverflow},
 };
 
 // An editing command given by clicking its button on Text1 with the given
@@ -49,15 +49,15 @@ struct Edit {
     bool focused;
 };
 const Edit kEdits[] = {
-    {"keypad beside a selection, kept",          "XPButton7",  "abc",   1, 1, 0,  "a1bc",   2, true },
-    {"backspace at the start does nothing",      "XPButton26", "1+2",   0, 0, 0,  "1+2",    0, false},
-    {"backspace before a selection",             "XPButton26", "abc",   1, 1, 0,  "bc",     0, true },
-    {"delete at the end does nothing",           "XPButton24", "1+2",   3, 0, 0,  "1+2",    3, false},
-    {"delete a selected character",              "XPButton24", "abc",   1, 1, 0,  "ac",     1, true },
-    {"insert on an empty box",                   "XPButton27", "",      0, 0, 0,  "abs(",   4, true },
-    {"insert after 2*",                          "XPButton27", "2*",    2, 0, 8,  "2*sqr(", 6, true },
-    {"insert with no entry chosen does nothing", "XPButton27", "1",     1, 0, -1, "1",      1, false},
-    {"clear a message, focus stays away",        "XPButton29", kCannot, 5, 0, 0,  "",       0, false},
+    {"keypad beside a selection, kept", "XPButton7", "abc", 1, 1, 0, "a1bc", 2, true},
+    {"backspace at the start does nothing", "XPButton26", "1+2", 0, 0, 0, "1+2", 0, false},
+    {"backspace before a selection", "XPButton26", "abc", 1, 1, 0, "bc", 0, true},
+    {"delete at the end does nothing", "XPButton24", "1+2", 3, 0, 0, "1+2", 3, false},
+    {"delete a selected character", "XPButton24", "abc", 1, 1, 0, "ac", 1, true},
+    {"insert on an empty box", "XPButton27", "", 0, 0, 0, "abs(", 4, true},
+    {"insert after 2*", "XPButton27", "2*", 2, 0, 8, "2*sqr(", 6, true},
+    {"insert with no entry chosen does nothing", "XPButton27", "1", 1, 0, -1, "1", 1, false},
+    {"clear a message, focus stays away", "XPButton29", kCannot, 5, 0, 0, "", 0, false},
 };
 
 // Through the window system, as a user's click arrives, so that modality applies.

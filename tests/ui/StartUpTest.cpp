@@ -23,10 +23,10 @@ struct StartUp {
     QString refusal;
 };
 const StartUp kStartUps[] = {
-    {"nothing named",                {},                                         kNoDisplay    },
-    {"empty names",                  {{"DISPLAY", ""}, {"WAYLAND_DISPLAY", ""}}, kNoDisplay    },
-    {"X display nothing listens on", {{"DISPLAY", ":4242"}},                     kCannotConnect},
-    {"platform named",               {{"QT_QPA_PLATFORM", "offscreen"}},         ""            },
+    {"nothing named", {}, kNoDisplay},
+    {"empty names", {{"DISPLAY", ""}, {"WAYLAND_DISPLAY", ""}}, kNoDisplay},
+    {"X display nothing listens on", {{"DISPLAY", ":4242"}}, kCannotConnect},
+    {"platform named", {{"QT_QPA_PLATFORM", "offscreen"}}, ""},
 };
 
 QProcessEnvironment EnvironmentWith(const QList<QPair<QString, QString>>& display) {
@@ -108,9 +108,7 @@ private slots:
         const QString number = QString::fromLatin1(server.readLine()).trimmed();
         QVERIFY2(!number.isEmpty(), "Xvfb did not say which display it serves");
         QProcess tallix;
-        tallix.setProcessEnvironment(EnvironmentWith({
-            {"DISPLAY", ':' + number}
-        }));
+        tallix.setProcessEnvironment(EnvironmentWith({{"DISPLAY", ':' + number}}));
         tallix.start(TALLIX_EXECUTABLE, {});
         QVERIFY(tallix.waitForStarted());
         ExpectStarted(tallix);
