@@ -2,12 +2,12 @@
 // translate, evaluate, result text) on fresh expressions, next to muparser
 // defining and evaluating the same expressions, and on the longest inputs
 // the edit box takes.
-#include "BenchCorpus.h"
-#include "RatioReporter.h"
+#include "bench/BenchCorpus.h"
+#include "bench/RatioReporter.h"
 
-#include "Calculation.h"
-#include "MessageService.h"
-#include "ResultText.h"
+#include "engine/Calculation.h"
+#include "engine/MessageService.h"
+#include "engine/ResultText.h"
 
 #include <benchmark/benchmark.h>
 #include <muParser.h>

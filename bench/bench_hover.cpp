@@ -1,8 +1,8 @@
 // Cost of one hover tick: every button of a 25-button keypad polls the
 // pointer once, as their 50 ms timers do together. Run under the offscreen
 // platform unless QT_QPA_PLATFORM says otherwise.
-#include "PointerProbe.h"
-#include "XPButton.h"
+#include "controls/XPButton.h"
+#include "platform/PointerProbe.h"
 
 #include <QApplication>
 #include <QCursor>

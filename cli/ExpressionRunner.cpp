@@ -1,7 +1,7 @@
-#include "ExpressionRunner.h"
+#include "cli/ExpressionRunner.h"
 
-#include "Calculation.h"
-#include "ResultText.h"
+#include "engine/Calculation.h"
+#include "engine/ResultText.h"
 
 #include <new>
 #include <utility>

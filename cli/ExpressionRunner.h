@@ -1,7 +1,7 @@
 #pragma once
 
-#include "OutputBuffer.h"
-#include "StderrMessageService.h"
+#include "cli/OutputBuffer.h"
+#include "cli/StderrMessageService.h"
 
 #include <cstddef>
 #include <optional>

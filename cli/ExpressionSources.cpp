@@ -1,8 +1,8 @@
-#include "ExpressionSources.h"
+#include "cli/ExpressionSources.h"
 
-#include "FileIo.h"
-#include "InteractiveReader.h"
-#include "LineReader.h"
+#include "cli/FileIo.h"
+#include "cli/InteractiveReader.h"
+#include "cli/LineReader.h"
 
 #include <cstring>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ExpressionRunner.h"
+#include "cli/ExpressionRunner.h"
 
 #include <string>
 #include <vector>

@@ -1,4 +1,4 @@
-#include "FileIo.h"
+#include "cli/FileIo.h"
 
 #include <cerrno>
 #include <string>

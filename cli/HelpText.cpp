@@ -1,8 +1,8 @@
-#include "HelpText.h"
+#include "cli/HelpText.h"
 
-#include "ExpressionRunner.h"
-#include "FunctionNames.h"
-#include "SyntaxError.h"
+#include "cli/ExpressionRunner.h"
+#include "engine/FunctionNames.h"
+#include "engine/SyntaxError.h"
 
 #include <string>
 

@@ -1,4 +1,4 @@
-#include "InteractiveReader.h"
+#include "cli/InteractiveReader.h"
 
 #include <cstdio>
 

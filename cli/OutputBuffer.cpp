@@ -1,6 +1,6 @@
-#include "OutputBuffer.h"
+#include "cli/OutputBuffer.h"
 
-#include "FileIo.h"
+#include "cli/FileIo.h"
 
 #include <cerrno>
 #include <cstring>

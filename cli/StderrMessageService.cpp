@@ -1,6 +1,6 @@
-#include "StderrMessageService.h"
+#include "cli/StderrMessageService.h"
 
-#include "FileIo.h"
+#include "cli/FileIo.h"
 
 #include <string>
 

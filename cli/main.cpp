@@ -1,11 +1,11 @@
 // tallix-cli: the Tallix calculator on the command line.
 
-#include "DecimalSeparator.h"
-#include "ExpressionSources.h"
-#include "FileIo.h"
-#include "HelpText.h"
-#include "Options.h"
-#include "OutputBuffer.h"
+#include "cli/ExpressionSources.h"
+#include "cli/FileIo.h"
+#include "cli/HelpText.h"
+#include "cli/Options.h"
+#include "cli/OutputBuffer.h"
+#include "engine/DecimalSeparator.h"
 
 #include <string>
 #include <string_view>

@@ -1,6 +1,6 @@
-#include "ModXPButton.h"
+#include "controls/ModXPButton.h"
 
-#include "Drawing.h"
+#include "platform/Drawing.h"
 
 namespace tallix {
 

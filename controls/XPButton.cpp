@@ -1,6 +1,6 @@
-#include "XPButton.h"
+#include "controls/XPButton.h"
 
-#include "PropertyBag.h"
+#include "platform/PropertyBag.h"
 
 #include <QAccessible>
 

@@ -2,7 +2,7 @@
 // caption, whose press action clicks it. The tool tip needs nothing here: the
 // control is a plain widget, so QWidget::setToolTip shows it and
 // QAccessibleWidget reports it as the description.
-#include "XPButton.h"
+#include "controls/XPButton.h"
 
 #include <QAccessibleWidget>
 

@@ -1,10 +1,10 @@
 // The button's interaction: the container's mouse, keyboard, focus and
 // access-key notifications turned into its state flags, repaints and events,
 // and the hover poll that gives the hot look.
-#include "XPButton.h"
+#include "controls/XPButton.h"
 
-#include "PointerProbe.h"
-#include "QtMessageService.h"
+#include "platform/PointerProbe.h"
+#include "platform/QtMessageService.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>

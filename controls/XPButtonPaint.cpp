@@ -1,9 +1,9 @@
-#include "XPButton.h"
+#include "controls/XPButton.h"
 
-#include "Drawing.h"
-#include "ModXPButton.h"
-#include "XPButtonLook.h"
-#include "clsGradient.h"
+#include "controls/ModXPButton.h"
+#include "controls/XPButtonLook.h"
+#include "controls/clsGradient.h"
+#include "platform/Drawing.h"
 
 #include <QFontMetrics>
 #include <QPainter>

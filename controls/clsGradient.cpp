@@ -1,4 +1,4 @@
-#include "clsGradient.h"
+#include "controls/clsGradient.h"
 
 namespace tallix {
 

@@ -1,6 +1,6 @@
-#include "Calculation.h"
+#include "engine/Calculation.h"
 
-#include "NIModule.h"
+#include "engine/NIModule.h"
 
 namespace tallix {
 

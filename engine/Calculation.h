@@ -1,8 +1,8 @@
 #pragma once
 
-#include "Evaluation.h"
-#include "MessageService.h"
-#include "Translation.h"
+#include "engine/Evaluation.h"
+#include "engine/MessageService.h"
+#include "engine/Translation.h"
 
 #include <cstdint>
 #include <optional>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "EngineError.h"
+#include "engine/EngineError.h"
 
 #include <cmath>
 #include <string>

@@ -1,6 +1,6 @@
-#include "Cls13.h"
+#include "engine/Cls13.h"
 
-#include "EngineError.h"
+#include "engine/EngineError.h"
 
 namespace tallix::detail {
 

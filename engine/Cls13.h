@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TaggedValue.h"
+#include "engine/TaggedValue.h"
 
 #include <algorithm>
 #include <cstddef>

@@ -1,7 +1,7 @@
-#include "Cls6.h"
+#include "engine/Cls6.h"
 
-#include "EngineError.h"
-#include "Translation.h"
+#include "engine/EngineError.h"
+#include "engine/Translation.h"
 
 namespace tallix {
 

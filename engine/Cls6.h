@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Evaluation.h"
-#include "MessageService.h"
+#include "engine/Evaluation.h"
+#include "engine/MessageService.h"
 
 #include <cstdint>
 #include <string>

@@ -1,4 +1,4 @@
-#include "DecimalSeparator.h"
+#include "engine/DecimalSeparator.h"
 
 #include <algorithm>
 #include <cctype>

@@ -1,9 +1,9 @@
-#include "Evaluation.h"
+#include "engine/Evaluation.h"
 
-#include "CheckedArithmetic.h"
-#include "Cls13.h"
-#include "EngineError.h"
-#include "FunctionLibrary.h"
+#include "engine/CheckedArithmetic.h"
+#include "engine/Cls13.h"
+#include "engine/EngineError.h"
+#include "engine/FunctionLibrary.h"
 
 #include <charconv>
 #include <cmath>

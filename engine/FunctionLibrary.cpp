@@ -1,7 +1,7 @@
-#include "FunctionLibrary.h"
+#include "engine/FunctionLibrary.h"
 
-#include "CheckedArithmetic.h"
-#include "FunctionNames.h"
+#include "engine/CheckedArithmetic.h"
+#include "engine/FunctionNames.h"
 
 #include <array>
 #include <cmath>

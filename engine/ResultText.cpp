@@ -1,4 +1,4 @@
-#include "ResultText.h"
+#include "engine/ResultText.h"
 
 #include <algorithm>
 #include <array>

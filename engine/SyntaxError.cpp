@@ -1,4 +1,4 @@
-#include "SyntaxError.h"
+#include "engine/SyntaxError.h"
 
 namespace tallix {
 

@@ -11,11 +11,11 @@
 // The scan is a five-state machine: the kind of the last token decides what
 // may come next, and the first token that may not is a syntax error.
 
-#include "Translation.h"
+#include "engine/Translation.h"
 
-#include "Cls13.h"
-#include "FunctionLibrary.h"
-#include "FunctionNames.h"
+#include "engine/Cls13.h"
+#include "engine/FunctionLibrary.h"
+#include "engine/FunctionNames.h"
 
 #include <array>
 #include <cstdint>

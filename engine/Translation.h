@@ -1,6 +1,6 @@
 #pragma once
 
-#include "SyntaxError.h"
+#include "engine/SyntaxError.h"
 
 #include <optional>
 #include <string>

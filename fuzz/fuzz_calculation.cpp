@@ -3,11 +3,11 @@
 // text, the illegal-expression warning, a syntax error at a position inside
 // the translated text, "cannot calculate", or an arithmetic failure.
 // Anything else aborts, and the sanitizers catch the rest.
-#include "Calculation.h"
-#include "EngineError.h"
-#include "NIModule.h"
-#include "RecordingMessageService.h"
-#include "ResultText.h"
+#include "engine/Calculation.h"
+#include "engine/EngineError.h"
+#include "engine/NIModule.h"
+#include "engine/ResultText.h"
+#include "tests/support/RecordingMessageService.h"
 
 #include <cmath>
 #include <cstddef>

@@ -4,7 +4,7 @@
 // reported as too long in its place, and a read failure after every line
 // that was complete before it. The fuzzer thus reaches lines far beyond the
 // limit without lines of the real limit's size.
-#include "LineReader.h"
+#include "cli/LineReader.h"
 
 #include <algorithm>
 #include <cerrno>

@@ -1,4 +1,4 @@
-#include "CaretBlink.h"
+#include "platform/CaretBlink.h"
 
 #include <QCoreApplication>
 #include <QEvent>

@@ -1,4 +1,4 @@
-#include "DesktopService.h"
+#include "platform/DesktopService.h"
 
 #include <QDesktopServices>
 

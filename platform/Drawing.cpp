@@ -1,4 +1,4 @@
-#include "Drawing.h"
+#include "platform/Drawing.h"
 
 #include <QFontMetricsF>
 #include <QPainter>

@@ -1,7 +1,7 @@
-#include "PointerProbe.h"
+#include "platform/PointerProbe.h"
 
-#include "SurfacePointerProbe.h"
-#include "WaylandPointerWatch.h"
+#include "platform/SurfacePointerProbe.h"
+#include "platform/WaylandPointerWatch.h"
 
 #include <QApplication>
 #include <QCursor>

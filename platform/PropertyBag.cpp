@@ -1,4 +1,4 @@
-#include "PropertyBag.h"
+#include "platform/PropertyBag.h"
 
 #include <QBuffer>
 #include <QJsonValue>

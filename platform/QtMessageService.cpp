@@ -1,4 +1,4 @@
-#include "QtMessageService.h"
+#include "platform/QtMessageService.h"
 
 #include <QMessageBox>
 #include <QString>

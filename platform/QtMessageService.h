@@ -1,6 +1,6 @@
 #pragma once
 
-#include "MessageService.h"
+#include "engine/MessageService.h"
 
 class QWidget;
 

@@ -1,4 +1,4 @@
-#include "SurfacePointerProbe.h"
+#include "platform/SurfacePointerProbe.h"
 
 #include <QApplication>
 #include <QCursor>

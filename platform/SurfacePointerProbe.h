@@ -1,6 +1,6 @@
 #pragma once
 
-#include "PointerProbe.h"
+#include "platform/PointerProbe.h"
 
 #include <QObject>
 #include <QPoint>

@@ -1,4 +1,4 @@
-#include "WaylandPointerWatch.h"
+#include "platform/WaylandPointerWatch.h"
 
 #include <QEvent>
 #include <QGuiApplication>

@@ -1,8 +1,8 @@
-#include "CalculateCommand.h"
+#include "ui/CalculateCommand.h"
 
-#include "Calculation.h"
-#include "EditBox.h"
-#include "ResultText.h"
+#include "controls/EditBox.h"
+#include "engine/Calculation.h"
+#include "engine/ResultText.h"
 
 #include <QRadioButton>
 

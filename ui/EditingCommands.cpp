@@ -1,6 +1,6 @@
-#include "EditingCommands.h"
+#include "ui/EditingCommands.h"
 
-#include "EditBox.h"
+#include "controls/EditBox.h"
 
 #include <QListWidget>
 

@@ -1,10 +1,10 @@
-#include "FormBuilder.h"
+#include "ui/FormBuilder.h"
 
-#include "EditBox.h"
-#include "Twips.h"
-#include "WidgetColors.h"
-#include "WindowAccessible.h"
-#include "XPButton.h"
+#include "controls/EditBox.h"
+#include "controls/XPButton.h"
+#include "platform/Twips.h"
+#include "ui/WidgetColors.h"
+#include "ui/WindowAccessible.h"
 
 #include <QFrame>
 #include <QLabel>

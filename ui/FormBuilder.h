@@ -1,7 +1,7 @@
 #pragma once
 
-#include "FormLayout.h"
-#include "LayoutError.h"
+#include "ui/FormLayout.h"
+#include "ui/LayoutError.h"
 
 #include <QHash>
 #include <QString>

@@ -1,8 +1,8 @@
-#include "FormLayout.h"
+#include "ui/FormLayout.h"
 
-#include "FormLayoutDuplicates.h"
-#include "LayoutError.h"
-#include "LayoutFields.h"
+#include "ui/FormLayoutDuplicates.h"
+#include "ui/LayoutError.h"
+#include "ui/LayoutFields.h"
 
 #include <QFile>
 #include <QJsonDocument>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "PropertyBag.h"
+#include "platform/PropertyBag.h"
 
 #include <QByteArray>
 #include <QColor>

@@ -1,4 +1,4 @@
-#include "FormLayoutDuplicates.h"
+#include "ui/FormLayoutDuplicates.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "FunctionNames.h"
+#include "engine/FunctionNames.h"
 
 #include <array>
 #include <cstddef>

@@ -1,6 +1,6 @@
-#include "HelpCommand.h"
+#include "ui/HelpCommand.h"
 
-#include "frmF2.h"
+#include "ui/frmF2.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "DesktopService.h"
+#include "platform/DesktopService.h"
 
 #include <QDir>
 

@@ -1,6 +1,6 @@
-#include "LayoutFields.h"
+#include "ui/LayoutFields.h"
 
-#include "LayoutError.h"
+#include "ui/LayoutError.h"
 
 #include <QGuiApplication>
 #include <QPalette>

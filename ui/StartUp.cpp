@@ -1,4 +1,4 @@
-#include "StartUp.h"
+#include "ui/StartUp.h"
 
 #include <QByteArray>
 #include <QFont>

@@ -1,4 +1,4 @@
-#include "WidgetColors.h"
+#include "ui/WidgetColors.h"
 
 #include <QPalette>
 #include <QWidget>

@@ -1,4 +1,4 @@
-#include "WindowAccessible.h"
+#include "ui/WindowAccessible.h"
 
 #include <QAccessibleWidget>
 #include <QWidget>

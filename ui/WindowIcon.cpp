@@ -1,4 +1,4 @@
-#include "WindowIcon.h"
+#include "ui/WindowIcon.h"
 
 namespace tallix {
 

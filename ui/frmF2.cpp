@@ -1,7 +1,7 @@
-#include "frmF2.h"
+#include "ui/frmF2.h"
 
-#include "Twips.h"
-#include "XPButton.h"
+#include "controls/XPButton.h"
+#include "platform/Twips.h"
 
 #include <QMouseEvent>
 

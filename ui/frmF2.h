@@ -1,7 +1,7 @@
 #pragma once
 
-#include "DesktopService.h"
-#include "FormBuilder.h"
+#include "platform/DesktopService.h"
+#include "ui/FormBuilder.h"
 
 #include <QDialog>
 #include <QLabel>

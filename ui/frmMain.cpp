@@ -1,12 +1,12 @@
-#include "frmMain.h"
+#include "ui/frmMain.h"
 
-#include "CalculateCommand.h"
-#include "EditingCommands.h"
-#include "FunctionList.h"
-#include "Keypad.h"
-#include "Twips.h"
-#include "WidgetColors.h"
-#include "XPButton.h"
+#include "controls/XPButton.h"
+#include "platform/Twips.h"
+#include "ui/CalculateCommand.h"
+#include "ui/EditingCommands.h"
+#include "ui/FunctionList.h"
+#include "ui/Keypad.h"
+#include "ui/WidgetColors.h"
 
 #include <QLabel>
 

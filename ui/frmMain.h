@@ -1,10 +1,10 @@
 #pragma once
 
-#include "DecimalSeparator.h"
-#include "EditBox.h"
-#include "FormBuilder.h"
-#include "HelpCommand.h"
-#include "MessageService.h"
+#include "controls/EditBox.h"
+#include "engine/DecimalSeparator.h"
+#include "engine/MessageService.h"
+#include "ui/FormBuilder.h"
+#include "ui/HelpCommand.h"
 
 #include <QListWidget>
 #include <QRadioButton>

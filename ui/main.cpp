@@ -1,10 +1,10 @@
-#include "CaretBlink.h"
-#include "DesktopService.h"
-#include "LayoutError.h"
-#include "QtMessageService.h"
-#include "StartUp.h"
-#include "WindowIcon.h"
-#include "frmMain.h"
+#include "platform/CaretBlink.h"
+#include "platform/DesktopService.h"
+#include "platform/QtMessageService.h"
+#include "ui/LayoutError.h"
+#include "ui/StartUp.h"
+#include "ui/WindowIcon.h"
+#include "ui/frmMain.h"
 
 #include <cstdio>
 

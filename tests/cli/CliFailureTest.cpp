@@ -1,6 +1,6 @@
 // Failures around the calculation: output that cannot be written, input that
 // cannot be read, lines of any size, and memory running out.
-#include "CliProcess.h"
+#include "tests/cli/CliProcess.h"
 
 #include <gtest/gtest.h>
 

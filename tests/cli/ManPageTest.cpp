@@ -1,6 +1,6 @@
 // The manual page says what --help says: the same options, functions and
 // line limit, and it is well-formed.
-#include "CliProcess.h"
+#include "tests/cli/CliProcess.h"
 
 #include <gtest/gtest.h>
 

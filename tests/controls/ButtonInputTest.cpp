@@ -1,6 +1,6 @@
-#include "PointerProbe.h"
-#include "RecordingMessageService.h"
-#include "XPButton.h"
+#include "controls/XPButton.h"
+#include "platform/PointerProbe.h"
+#include "tests/support/RecordingMessageService.h"
 
 #include <QAccessible>
 #include <QCursor>

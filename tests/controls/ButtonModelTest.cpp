@@ -1,5 +1,5 @@
-#include "PropertyBag.h"
-#include "XPButton.h"
+#include "controls/XPButton.h"
+#include "platform/PropertyBag.h"
 
 #include <QMetaProperty>
 #include <QSignalSpy>

@@ -1,6 +1,6 @@
-#include "Drawing.h"
-#include "XPButton.h"
-#include "XPButtonLook.h"
+#include "controls/XPButton.h"
+#include "controls/XPButtonLook.h"
+#include "platform/Drawing.h"
 
 #include <QApplication>
 #include <QtTest>

@@ -1,7 +1,7 @@
-#include "PixelSets.h"
-#include "XPButton.h"
-#include "XPButtonLook.h"
-#include "clsGradient.h"
+#include "controls/XPButton.h"
+#include "controls/XPButtonLook.h"
+#include "controls/clsGradient.h"
+#include "tests/support/PixelSets.h"
 
 #include <QtTest>
 

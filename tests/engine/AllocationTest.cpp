@@ -1,8 +1,8 @@
 // Allocation failures and allocation sizes in a calculation, observed
 // through this program's own global operator new.
-#include "Calculation.h"
-#include "RecordingMessageService.h"
-#include "ResultText.h"
+#include "engine/Calculation.h"
+#include "engine/ResultText.h"
+#include "tests/support/RecordingMessageService.h"
 
 #include <gtest/gtest.h>
 

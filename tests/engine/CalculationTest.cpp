@@ -1,7 +1,7 @@
-#include "Calculation.h"
-#include "EngineError.h"
-#include "RecordingMessageService.h"
-#include "ResultText.h"
+#include "engine/Calculation.h"
+#include "engine/EngineError.h"
+#include "engine/ResultText.h"
+#include "tests/support/RecordingMessageService.h"
 
 #include <gtest/gtest.h>
 

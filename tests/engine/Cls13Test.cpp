@@ -1,5 +1,5 @@
-#include "Cls13.h"
-#include "EngineError.h"
+#include "engine/Cls13.h"
+#include "engine/EngineError.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
-#include "DecimalSeparator.h"
-#include "Calculation.h"
-#include "RecordingMessageService.h"
-#include "ResultText.h"
+#include "engine/DecimalSeparator.h"
+#include "engine/Calculation.h"
+#include "engine/ResultText.h"
+#include "tests/support/RecordingMessageService.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
-#include "Cls6.h"
-#include "EngineError.h"
-#include "Evaluation.h"
-#include "RecordingMessageService.h"
+#include "engine/Cls6.h"
+#include "engine/EngineError.h"
+#include "engine/Evaluation.h"
+#include "tests/support/RecordingMessageService.h"
 
 #include <gtest/gtest.h>
 

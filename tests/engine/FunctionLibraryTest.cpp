@@ -1,6 +1,6 @@
-#include "FunctionLibrary.h"
-#include "EngineError.h"
-#include "ResultText.h"
+#include "engine/FunctionLibrary.h"
+#include "engine/EngineError.h"
+#include "engine/ResultText.h"
 
 #include <gtest/gtest.h>
 

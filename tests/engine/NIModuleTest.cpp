@@ -1,4 +1,4 @@
-#include "NIModule.h"
+#include "engine/NIModule.h"
 
 #include <gtest/gtest.h>
 

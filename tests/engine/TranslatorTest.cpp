@@ -1,8 +1,8 @@
-#include "Cls6.h"
-#include "FunctionNames.h"
-#include "RecordingMessageService.h"
-#include "SyntaxError.h"
-#include "Translation.h"
+#include "engine/Cls6.h"
+#include "engine/FunctionNames.h"
+#include "engine/SyntaxError.h"
+#include "engine/Translation.h"
+#include "tests/support/RecordingMessageService.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "PointerProbe.h"
-#include "SurfacePointerProbe.h"
-#include "WaylandPointerWatch.h"
+#include "platform/PointerProbe.h"
+#include "platform/SurfacePointerProbe.h"
+#include "platform/WaylandPointerWatch.h"
 
 #include <QApplication>
 #include <QDialog>

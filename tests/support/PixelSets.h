@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Drawing.h"
+#include "platform/Drawing.h"
 
 #include <QImage>
 #include <QRect>

@@ -1,5 +1,5 @@
-#include "MainWindowHarness.h"
-#include "frmF2.h"
+#include "tests/ui/MainWindowHarness.h"
+#include "ui/frmF2.h"
 
 #include <QAccessible>
 #include <QLabel>

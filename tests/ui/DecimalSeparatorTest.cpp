@@ -1,5 +1,5 @@
-#include "DecimalSeparator.h"
-#include "MainWindowHarness.h"
+#include "engine/DecimalSeparator.h"
+#include "tests/ui/MainWindowHarness.h"
 
 #include <QLocale>
 #include <QProcess>

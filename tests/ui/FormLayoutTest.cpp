@@ -1,7 +1,7 @@
-#include "Keypad.h"
-#include "LayoutError.h"
-#include "MainWindowHarness.h"
-#include "Twips.h"
+#include "platform/Twips.h"
+#include "tests/ui/MainWindowHarness.h"
+#include "ui/Keypad.h"
+#include "ui/LayoutError.h"
 
 #include <QTemporaryFile>
 

@@ -1,5 +1,5 @@
-#include "HelpCommand.h"
-#include "RecordingDesktopService.h"
+#include "ui/HelpCommand.h"
+#include "tests/support/RecordingDesktopService.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "HelpCommand.h"
-#include "RecordingDesktopService.h"
-#include "RecordingMessageService.h"
-#include "XPButton.h"
-#include "frmMain.h"
+#include "controls/XPButton.h"
+#include "tests/support/RecordingDesktopService.h"
+#include "tests/support/RecordingMessageService.h"
+#include "ui/HelpCommand.h"
+#include "ui/frmMain.h"
 
 #include <QStringList>
 #include <QtTest>

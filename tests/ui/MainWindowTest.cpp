@@ -1,9 +1,9 @@
-#include "Calculation.h"
-#include "EngineError.h"
-#include "FunctionNames.h"
-#include "LayoutError.h"
-#include "MainWindowHarness.h"
-#include "frmF2.h"
+#include "engine/Calculation.h"
+#include "engine/EngineError.h"
+#include "engine/FunctionNames.h"
+#include "tests/ui/MainWindowHarness.h"
+#include "ui/LayoutError.h"
+#include "ui/frmF2.h"
 
 #include <QApplication>
 #include <QFileInfo>

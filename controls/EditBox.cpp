@@ -1,4 +1,4 @@
-#include "EditBox.h"
+#include "controls/EditBox.h"
 
 #include <QKeyEvent>
 

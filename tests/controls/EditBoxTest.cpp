@@ -1,0 +1,67 @@
+#include "controls/EditBox.h"
+
+#include <QSignalSpy>
+#include <QtTest>
+
+using tallix::EditBox;
+
+// The caret and selection contract of the edit box, and the key-press
+// handlers that see every typed character first.
+class EditBoxTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    // SetText leaves the caret at the start with nothing selected. SelStart
+    // counts the characters before the caret or the selection; setting it
+    // leaves nothing selected, clamped to the text.
+    void selStartReadAndSet_data() {
+        QTest::addColumn<int>("start");
+        QTest::addColumn<int>("length");
+        QTest::addColumn<int>("selStart");
+        QTest::addColumn<int>("NewValue");
+        QTest::addColumn<int>("caret");
+        QTest::newRow("selected forward, set beyond the end") << 1 << 3 << 1 << 9 << 5;
+        QTest::newRow("selected backward, set negative") << 4 << -3 << 1 << -1 << 0;
+        QTest::newRow("caret at the end, set at the start") << 5 << 0 << 5 << 0 << 0;
+    }
+    void selStartReadAndSet() {
+        QFETCH(int, start);
+        QFETCH(int, length);
+        QFETCH(int, selStart);
+        QFETCH(int, NewValue);
+        QFETCH(int, caret);
+        EditBox box;
+        box.SetText("xyz");
+        box.selectAll();
+        box.SetText("abcde");
+        QCOMPARE(box.cursorPosition(), 0);
+        QVERIFY(!box.hasSelectedText());
+        box.setSelection(start, length);
+        QCOMPARE(box.SelStart(), selStart);
+        box.SetSelStart(NewValue);
+        QVERIFY(!box.hasSelectedText());
+        QCOMPARE(box.SelStart(), caret);
+    }
+
+    // Typed characters are offered first; both enter keys come as 13, and a
+    // handler that zeroes them keeps them from the box.
+    void keysAreOfferedAndEnterCanBeDiscarded() {
+        EditBox box;
+        QList<int> offered;
+        QObject::connect(&box, &EditBox::KeyPress, &box, [&offered](int& KeyAscii) {
+            offered.append(KeyAscii);
+            KeyAscii = KeyAscii == 13 ? 0 : KeyAscii;
+        });
+        QSignalSpy returnPressed(&box, &QLineEdit::returnPressed);
+        QTest::keyClicks(&box, "2x");
+        for (Qt::Key key : {Qt::Key_Left, Qt::Key_Return, Qt::Key_Enter}) {
+            QTest::keyClick(&box, key);
+        }
+        QCOMPARE(box.Text(), QString("2x"));
+        QCOMPARE(offered, (QList<int>{'2', 'x', 13, 13}));
+        QCOMPARE(returnPressed.count(), 0);
+    }
+};
+
+QTEST_MAIN(EditBoxTest)
+#include "EditBoxTest.moc"
