@@ -20,8 +20,12 @@ using tallix::testing::CliRun;
 using tallix::testing::RunCli;
 using tallix::testing::Text;
 
+// AddressSanitizer's shadow memory defeats memory limits. GCC says it is on
+// with a macro, clang through __has_feature.
 #if defined(__SANITIZE_ADDRESS__)
-constexpr bool kSanitized = true; // its shadow memory defeats memory limits
+constexpr bool kSanitized = true;
+#elif defined(__has_feature)
+constexpr bool kSanitized = __has_feature(address_sanitizer);
 #else
 constexpr bool kSanitized = false;
 #endif
