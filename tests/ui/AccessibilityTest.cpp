@@ -15,7 +15,7 @@ namespace {
 struct Node {
     const char* name;
     bool inAbout;
-    const char* control;
+    std::string_view control;
     QAccessible::Role role;
     QString accessibleName, description;
 };
@@ -26,11 +26,11 @@ const Node kNodes[] = {
     {"list by caption", false, "List1", QAccessible::List, "Function", ""},
     {"digit", false, "XPButton7", QAccessible::Button, "1", ""},
     {"decimal point", false, "XPButton23", QAccessible::Button, ".", "Decimal Point"},
-    {"delete", false, "XPButton24", QAccessible::Button, "D", "Delete"},
-    {"backspace", false, "XPButton26", QAccessible::Button, "B", "Backspace"},
-    {"insert", false, "XPButton27", QAccessible::Button, "Insert", "Select And Insert A Function"},
-    {"calculate", false, "XPButton28", QAccessible::Button, "Calculate", ""},
-    {"About box OK", true, "cmdOK", QAccessible::Button, "OK", ""},
+    {"delete", false, tallix::kDeleteButton, QAccessible::Button, "D", "Delete"},
+    {"backspace", false, tallix::kBackspaceButton, QAccessible::Button, "B", "Backspace"},
+    {"insert", false, tallix::kInsertButton, QAccessible::Button, "Insert", "Select And Insert A Function"},
+    {"calculate", false, tallix::kCalculateButton, QAccessible::Button, "Calculate", ""},
+    {"About box OK", true, tallix::kAboutOkButton, QAccessible::Button, "OK", ""},
 };
 
 // A caption and the control it names.
@@ -42,8 +42,9 @@ const Labelled kLabelled[] = {
     {"Function", "Label4", "List1"},
 };
 
-QWidget* FindControl(QWidget& form, const char* name) {
-    return form.objectName() == QLatin1String(name) ? &form : form.findChild<QWidget*>(name);
+QWidget* FindControl(QWidget& form, std::string_view name) {
+    const QString objectName = QString::fromLatin1(name);
+    return form.objectName() == objectName ? &form : form.findChild<QWidget*>(objectName);
 }
 
 QAccessibleInterface* Interface(QWidget* widget) {
@@ -66,7 +67,7 @@ private slots:
         frmF2 about(harness.desktop, harness.window.get());
         QWidget& form = node.inAbout ? static_cast<QWidget&>(about) : *harness.window;
         QAccessibleInterface* access = Interface(FindControl(form, node.control));
-        QVERIFY2(access != nullptr, node.control);
+        QVERIFY2(access != nullptr, node.control.data());
         QCOMPARE(access->role(), node.role);
         QCOMPARE(access->text(QAccessible::Name), node.accessibleName);
         QCOMPARE(access->text(QAccessible::Description), node.description);

@@ -1,9 +1,18 @@
 #include "platform/Twips.h"
 #include "tests/ui/MainWindowHarness.h"
+#include "ui/CommandButtons.h"
 #include "ui/Keypad.h"
 #include "ui/LayoutError.h"
 
 #include <QTemporaryFile>
+
+using tallix::kAboutButton;
+using tallix::kBackspaceButton;
+using tallix::kCalculateButton;
+using tallix::kClearButton;
+using tallix::kDeleteButton;
+using tallix::kHelpButton;
+using tallix::kInsertButton;
 
 namespace {
 
@@ -11,7 +20,7 @@ namespace {
 // colour style of buttons (0 for other controls) and the tool tip. The
 // labels, which take no focus, come last.
 struct Designed {
-    const char* name;
+    std::string_view name;
     QRect twips;
     int style;
     const char* toolTip;
@@ -36,16 +45,16 @@ const Designed kDesign[] = {
     {"XPButton22", {120, 2100, 375, 330}, 2, ""},
     {"XPButton23", {570, 2100, 375, 330}, 2, "Decimal Point"},
     {"XPButton25", {1470, 2100, 375, 330}, 2, ""},
-    {"XPButton26", {1920, 2100, 375, 330}, 2, "Backspace"},
+    {kBackspaceButton, {1920, 2100, 375, 330}, 2, "Backspace"},
     {"List1", {2415, 1170, 1815, 1110}, 0, ""},
-    {"XPButton27", {3270, 855, 915, 240}, 3, "Select And Insert A Function"},
-    {"XPButton28", {225, 2670, 870, 330}, 1, ""},
-    {"XPButton29", {1215, 2670, 870, 330}, 1, ""},
-    {"XPButton30", {2205, 2670, 870, 330}, 1, ""},
-    {"XPButton31", {3195, 2670, 915, 330}, 1, ""},
+    {kInsertButton, {3270, 855, 915, 240}, 3, "Select And Insert A Function"},
+    {kCalculateButton, {225, 2670, 870, 330}, 1, ""},
+    {kClearButton, {1215, 2670, 870, 330}, 1, ""},
+    {kHelpButton, {2205, 2670, 870, 330}, 1, ""},
+    {kAboutButton, {3195, 2670, 915, 330}, 1, ""},
     {"Option1", {2850, 120, 645, 195}, 0, ""},
     {"Option2", {3480, 120, 735, 195}, 0, ""},
-    {"XPButton24", {1020, 2100, 375, 330}, 2, "Delete"},
+    {kDeleteButton, {1020, 2100, 375, 330}, 2, "Delete"},
     {"Label1", {120, 135, 1095, 195}, 0, ""},
     {"Label4", {2415, 855, 735, 195}, 0, ""},
 };
@@ -88,7 +97,7 @@ private slots:
     void controlMatchesTheDesign() {
         QFETCH(int, row);
         const Designed& design = kDesign[row];
-        const auto* control = harness_.window->findChild<QWidget*>(design.name);
+        const auto* control = harness_.window->findChild<QWidget*>(QString::fromLatin1(design.name));
         QVERIFY(control != nullptr);
         const double dpi = tallix::ScreenLogicalDpi();
         QCOMPARE(control->geometry(), tallix::TwipsToPixels(design.twips, dpi));
@@ -108,7 +117,7 @@ private slots:
             while (next->focusPolicy() == Qt::NoFocus) {
                 next = next->nextInFocusChain();
             }
-            QCOMPARE(next->objectName(), QString(kDesign[(row + 1) % kFocusTaking].name));
+            QCOMPARE(next->objectName(), QString::fromLatin1(kDesign[(row + 1) % kFocusTaking].name));
         }
         QCOMPARE(harness_.window->size(),
                  tallix::TwipsToPixels(QRect(0, 0, 4335, 3135), dpi).size());
@@ -125,7 +134,7 @@ private slots:
             << MainLayoutWith("\"caption\": \"Expression\"", "\"captoin\": \"\"") << "Label1"
             << "unknown setting \"captoin\"";
         QTest::newRow("property the button lacks")
-            << MainLayoutWith("\"colorstyle\": 3", "\"colourstyle\": 3") << "XPButton27"
+            << MainLayoutWith("\"colorstyle\": 3", "\"colourstyle\": 3") << QString::fromLatin1(kInsertButton)
             << "has no property \"colourstyle\"";
         QTest::newRow("edit box missing") << MainLayoutWith("\"Text1\"", "\"Text2\"") << "Text1"
                                           << "is missing from the layout";

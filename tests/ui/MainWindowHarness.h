@@ -3,6 +3,7 @@
 #include "controls/XPButton.h"
 #include "tests/support/RecordingDesktopService.h"
 #include "tests/support/RecordingMessageService.h"
+#include "ui/CommandButtons.h"
 #include "ui/HelpCommand.h"
 #include "ui/frmMain.h"
 
@@ -13,6 +14,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <utility>
 
 namespace tallix::testing {
@@ -44,10 +46,13 @@ public:
 
     EditBox& Text1() const { return window->Text1(); }
 
-    XPButton& Button(const QString& name) const { return *window->findChild<XPButton*>(name); }
+    // A button of the window by its stored name.
+    XPButton& Button(std::string_view name) const {
+        return *window->findChild<XPButton*>(QString::fromLatin1(name));
+    }
 
     // A left click in the middle of the button, as the user gives it.
-    void Click(const QString& name) const {
+    void Click(std::string_view name) const {
         QTest::mouseClick(&Button(name), Qt::LeftButton, {}, Button(name).rect().center());
     }
 
