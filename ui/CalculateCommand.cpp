@@ -35,8 +35,8 @@ void ShowOutcome(const EvaluationResult& result, EditBox& expressionBox, Message
 
 } // namespace
 
-void RunCalculate(EditBox& expressionBox, const QRadioButton& degreesOption, MessageService& messages,
-                  std::string_view decimalSeparator) {
+void RunCalculate(EditBox& expressionBox, const QRadioButton& degreesOption,
+                  MessageService& messages, std::string_view decimalSeparator) {
     const std::optional<std::string> prepared =
         PrepareExpression(expressionBox.Text().toStdString(), messages);
     if (!prepared) {
@@ -51,8 +51,8 @@ void RunCalculate(EditBox& expressionBox, const QRadioButton& degreesOption, Mes
         ShowSyntaxError(*translation.error, messages);
         return;
     }
-    ShowOutcome(EvaluatePostfix(translation.postfix, degrees, kVariableValue), expressionBox, messages,
-                decimalSeparator);
+    ShowOutcome(EvaluatePostfix(translation.postfix, degrees, kVariableValue), expressionBox,
+                messages, decimalSeparator);
 }
 
 } // namespace tallix

@@ -11,8 +11,8 @@ namespace tallix {
 class EditBox;
 
 // The Calculate command: validates and normalises the text of the
-// expression box (the main window's Text1) and writes the prepared text back, translates and evaluates it in the angle
-// mode chosen by the option buttons at this moment, and replaces the text
+// expression box (the main window's Text1) and writes the prepared text back, translates and
+// evaluates it in the angle mode chosen by the option buttons at this moment, and replaces the text
 // with the result (with the given decimal separator) or with "Can not
 // calculate the expression". Refused text gets the box "The expression is
 // illegal."; the translator shows its own "Syntax Error" box; a failure the

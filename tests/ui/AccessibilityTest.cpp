@@ -28,7 +28,8 @@ const Node kNodes[] = {
     {"decimal point", false, "XPButton23", QAccessible::Button, ".", "Decimal Point"},
     {"delete", false, tallix::kDeleteButton, QAccessible::Button, "D", "Delete"},
     {"backspace", false, tallix::kBackspaceButton, QAccessible::Button, "B", "Backspace"},
-    {"insert", false, tallix::kInsertButton, QAccessible::Button, "Insert", "Select And Insert A Function"},
+    {"insert", false, tallix::kInsertButton, QAccessible::Button, "Insert",
+     "Select And Insert A Function"},
     {"calculate", false, tallix::kCalculateButton, QAccessible::Button, "Calculate", ""},
     {"About box OK", true, tallix::kAboutOkButton, QAccessible::Button, "OK", ""},
 };

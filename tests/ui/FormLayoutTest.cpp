@@ -97,7 +97,8 @@ private slots:
     void controlMatchesTheDesign() {
         QFETCH(int, row);
         const Designed& design = kDesign[row];
-        const auto* control = harness_.window->findChild<QWidget*>(QString::fromLatin1(design.name));
+        const auto* control =
+            harness_.window->findChild<QWidget*>(QString::fromLatin1(design.name));
         QVERIFY(control != nullptr);
         const double dpi = tallix::ScreenLogicalDpi();
         QCOMPARE(control->geometry(), tallix::TwipsToPixels(design.twips, dpi));
@@ -117,7 +118,8 @@ private slots:
             while (next->focusPolicy() == Qt::NoFocus) {
                 next = next->nextInFocusChain();
             }
-            QCOMPARE(next->objectName(), QString::fromLatin1(kDesign[(row + 1) % kFocusTaking].name));
+            QCOMPARE(next->objectName(),
+                     QString::fromLatin1(kDesign[(row + 1) % kFocusTaking].name));
         }
         QCOMPARE(harness_.window->size(),
                  tallix::TwipsToPixels(QRect(0, 0, 4335, 3135), dpi).size());
@@ -134,8 +136,8 @@ private slots:
             << MainLayoutWith("\"caption\": \"Expression\"", "\"captoin\": \"\"") << "Label1"
             << "unknown setting \"captoin\"";
         QTest::newRow("property the button lacks")
-            << MainLayoutWith("\"colorstyle\": 3", "\"colourstyle\": 3") << QString::fromLatin1(kInsertButton)
-            << "has no property \"colourstyle\"";
+            << MainLayoutWith("\"colorstyle\": 3", "\"colourstyle\": 3")
+            << QString::fromLatin1(kInsertButton) << "has no property \"colourstyle\"";
         QTest::newRow("edit box missing") << MainLayoutWith("\"Text1\"", "\"Text2\"") << "Text1"
                                           << "is missing from the layout";
         QTest::newRow("edit box of the wrong kind")

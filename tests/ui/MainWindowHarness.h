@@ -23,7 +23,7 @@ namespace tallix::testing {
 template <typename Row, int N> void AddTableRows(const Row (&rows)[N]) {
     QTest::addColumn<int>("row");
     for (int i = 0; i < N; ++i) {
-        QTest::newRow(rows[i].name) << i;
+        QTest::newRow(std::string(rows[i].name).c_str()) << i;
     }
 }
 
