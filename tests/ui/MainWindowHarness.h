@@ -3,6 +3,7 @@
 #include "controls/XPButton.h"
 #include "tests/support/RecordingDesktopService.h"
 #include "tests/support/RecordingMessageService.h"
+#include "tests/ui/TableRows.h"
 #include "ui/CommandButtons.h"
 #include "ui/HelpCommand.h"
 #include "ui/frmMain.h"
@@ -18,14 +19,6 @@
 #include <utility>
 
 namespace tallix::testing {
-
-// One data row per entry of a table whose rows carry a name, fetched as "row".
-template <typename Row, int N> void AddTableRows(const Row (&rows)[N]) {
-    QTest::addColumn<int>("row");
-    for (int i = 0; i < N; ++i) {
-        QTest::newRow(std::string(rows[i].name).c_str()) << i;
-    }
-}
 
 // A shown and active main window whose message boxes and desktop are
 // recorded. Its About command is counted and runs aboutBox, the real modal
