@@ -51,7 +51,7 @@ std::optional<std::string> ExpressionRunner::Calculate(std::string_view typed) {
     if (!prepared) {
         return std::nullopt;
     }
-    const CalculationResult result = CalculatePrepared(*prepared, settings_.bolDegree, messages_);
+    const CalculationResult result = CalculatePrepared(*prepared, settings_.degrees, messages_);
     using Kind = CalculationResult::Kind;
     switch (result.kind) {
     case Kind::Value:

@@ -16,7 +16,7 @@ inline constexpr std::size_t kMaxExpressionLength = 32767;
 
 // How each expression is processed.
 struct RunSettings {
-    bool bolDegree = false;
+    bool degrees = false;
     bool postfix = false;
     std::string decimalSeparator = ".";
 };

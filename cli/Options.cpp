@@ -9,7 +9,7 @@ constexpr std::string_view kSeparatorOption = "--decimal-separator";
 // Applies one flag option; false when the argument names no flag.
 bool ApplyFlag(std::string_view argument, Options& options) {
     if (argument == "--degrees" || argument == "--radians") {
-        options.bolDegree = argument == "--degrees";
+        options.degrees = argument == "--degrees";
     } else if (argument == "--postfix") {
         options.postfix = true;
     } else if (argument == "--help" || argument == "-h") {

@@ -10,7 +10,7 @@ namespace tallix::cli {
 
 // What the command line asked for.
 struct Options {
-    bool bolDegree = false;    // --degrees; --radians (the default) clears it
+    bool degrees = false;      // --degrees; --radians (the default) clears it
     bool postfix = false;      // --postfix: translate only, print the postfix text
     bool help = false;         // --help or -h
     bool version = false;      // --version

@@ -34,7 +34,7 @@ ExitStatus RunExpressions(const Options& options, OutputBuffer& out) {
         return kAllGaveResults;
     }
     RunSettings settings;
-    settings.bolDegree = options.bolDegree;
+    settings.degrees = options.degrees;
     settings.postfix = options.postfix;
     settings.decimalSeparator =
         options.decimalSeparator ? *options.decimalSeparator : LocaleDecimalSeparator();

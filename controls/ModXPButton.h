@@ -4,7 +4,7 @@
 
 namespace tallix {
 
-// Helpers of the button control that work on its picture buffers.
+// ModXPButton: helpers of the button control that work on its picture buffers.
 namespace ModXPButton {
 
 // Every pixel of Pic whose colour is OldColor becomes NewColor (both

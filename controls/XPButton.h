@@ -16,9 +16,10 @@ namespace XPButtonLook {
 struct StyleLook;
 } // namespace XPButtonLook
 
-// The one push button of Tallix: a child window that draws itself entirely
-// (rounded shape, gradient face, border, state ring, focus dots, icon,
-// caption) and tracks mouse, keyboard, focus and hover itself.
+// XPButton: the one push button of Tallix (XPButton7 to XPButton31 and cmdOK
+// in the layouts), a child window that draws itself entirely (rounded shape,
+// gradient face, border, state ring, focus dots, icon, caption) and tracks
+// mouse, keyboard, focus and hover itself.
 //
 // Stored layouts name the class "Quorbit.XPButton" and keep its properties
 // in a property bag under the keys of the eleven properties below.

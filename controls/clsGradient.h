@@ -6,9 +6,9 @@
 
 namespace tallix {
 
-// Fills a rectangle of a surface with a linear two-colour gradient, in one
-// call of the platform's gradient fill. DefineRect first; one rectangle
-// serves any number of DrawGradient calls.
+// clsGradient: fills a rectangle of a surface with a linear two-colour
+// gradient, in one call of the platform's gradient fill. DefineRect first;
+// one rectangle serves any number of DrawGradient calls.
 class clsGradient {
 public:
     // The rectangle to fill, right and bottom edges excluded.

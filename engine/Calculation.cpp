@@ -37,7 +37,7 @@ Kind KindOf(EvalOutcome outcome) {
 
 } // namespace
 
-CalculationResult CalculatePrepared(std::string_view prepared, bool bolDegree,
+CalculationResult CalculatePrepared(std::string_view prepared, bool degrees,
                                     MessageService& messages) {
     const TranslationResult translation = TranslatePrepared(prepared);
     if (translation.error) {
@@ -46,7 +46,7 @@ CalculationResult CalculatePrepared(std::string_view prepared, bool bolDegree,
         result.kind = Kind::SyntaxError;
         return result;
     }
-    EvaluationResult evaluation = EvaluatePostfix(translation.postfix, bolDegree, kVariableValue);
+    EvaluationResult evaluation = EvaluatePostfix(translation.postfix, degrees, kVariableValue);
     CalculationResult result;
     result.kind = KindOf(evaluation.outcome);
     result.value = evaluation.value;

@@ -22,7 +22,7 @@ inline constexpr float kVariableValue = 1.0f;
 // The steps of the Calculate command, each returning what happened:
 //   prepared = PrepareExpression(typed)     write it back into the edit box
 //   translation = TranslatePrepared(prepared)  on an error, ShowSyntaxError
-//   EvaluatePostfix(translation.postfix, bolDegree, kVariableValue)  show it
+//   EvaluatePostfix(translation.postfix, degrees, kVariableValue)  show it
 
 // Validation and normalisation of the typed text. Shows "The expression is
 // illegal." (title "Error", warning icon) and returns nothing when the text
@@ -53,7 +53,7 @@ struct CalculationResult {
 // TranslatePrepared, then EvaluatePostfix with X = 1 in the given angle
 // mode, for callers that take both steps at once. A syntax error is shown
 // through messages.
-CalculationResult CalculatePrepared(std::string_view prepared, bool bolDegree,
+CalculationResult CalculatePrepared(std::string_view prepared, bool degrees,
                                     MessageService& messages);
 
 } // namespace tallix

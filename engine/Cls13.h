@@ -17,7 +17,8 @@ namespace detail {
 [[noreturn]] void RaiseGetPopValueEmpty();
 } // namespace detail
 
-// Last-in, first-out stack, one per translation or evaluation. Stores
+// Cls13: the stack of tagged values. Last-in, first-out, one per translation
+// or evaluation. Stores
 // copies. The visible capacity grows in steps of exactly ten slots and never
 // shrinks; the storage underneath may grow faster.
 //

@@ -22,10 +22,12 @@ struct EvalStatus {
 // cannot be calculated (bit pattern 0xBDFCD35B).
 inline constexpr float kCannotCalculateSentinel = -0.12345f;
 
-// The translator and evaluator with their classic interface: the
-// translation reports a syntax error in a message box, the evaluation writes
-// its result through reference parameters and raises its failures.
-// TranslateToPostfix and EvaluatePostfix do the work and show nothing.
+// Cls6: the translator (infix to postfix) and the evaluator with their
+// classic interface, whose parameter names keep its type prefixes (s text,
+// sng single, bol Boolean). The translation reports a syntax error in a
+// message box; the evaluation writes its result through reference
+// parameters and raises its failures. TranslateToPostfix and
+// EvaluatePostfix do the work and show nothing.
 class Cls6 {
 public:
     explicit Cls6(MessageService& messages) : messages_(messages) {}

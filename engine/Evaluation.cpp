@@ -76,7 +76,7 @@ EvaluationResult Ended(EvalOutcome outcome, float value = 0.0f) {
 // One evaluation: its operand stack and its inputs. Raises EngineError.
 class Evaluator {
 public:
-    Evaluator(bool bolDegree, float sngX) : bolDegree_(bolDegree), sngX_(sngX) {}
+    Evaluator(bool degrees, float x) : degrees_(degrees), x_(x) {}
 
     // postfix = { token " " } [ ignored text ]
     EvaluationResult Run(std::string_view postfix);
@@ -94,8 +94,8 @@ private:
     bool ApplyLibraryFunction(const LibraryFunction& function);
 
     Cls13<TaggedNumber> stack_;
-    bool bolDegree_;
-    float sngX_;
+    bool degrees_;
+    float x_;
 };
 
 // Each token ends at a space. Tokens are a few characters long, so a plain
@@ -132,7 +132,7 @@ bool Evaluator::Apply(std::string_view token) {
         return ApplyLibraryFunction(*function);
     }
     if (token == "XX") {
-        stack_.Push(sngX_);
+        stack_.Push(x_);
         return true;
     }
     if (token == "(-)") {
@@ -184,7 +184,7 @@ bool Evaluator::ApplyPower(double base, double exponent) {
 }
 
 bool Evaluator::ApplyLibraryFunction(const LibraryFunction& function) {
-    FunctionOutcome outcome = ApplyFunction(function, PopOperand(), bolDegree_);
+    FunctionOutcome outcome = ApplyFunction(function, PopOperand(), degrees_);
     if (!outcome) {
         return false;
     }
@@ -201,9 +201,9 @@ EvaluationResult Failure(const EngineError& error) {
 
 } // namespace
 
-EvaluationResult EvaluatePostfix(std::string_view postfix, bool bolDegree, float sngX) {
+EvaluationResult EvaluatePostfix(std::string_view postfix, bool degrees, float x) {
     try {
-        return Evaluator(bolDegree, sngX).Run(postfix);
+        return Evaluator(degrees, x).Run(postfix);
     } catch (const EngineError& error) {
         return Failure(error);
     }

@@ -26,9 +26,9 @@ struct EvaluationResult {
 
 // Evaluates postfix text (tokens each followed by one space; anything after
 // the last space is ignored) in double precision, on a fresh operand stack,
-// in degrees when bolDegree is true, with sngX as the value of the variable
-// token "XX". Shows nothing. An allocation failure is not an evaluation
+// in degrees when degrees is true (else radians), with x as the value of the
+// variable token "XX". Shows nothing. An allocation failure is not an evaluation
 // outcome: std::bad_alloc passes to the caller.
-EvaluationResult EvaluatePostfix(std::string_view postfix, bool bolDegree, float sngX);
+EvaluationResult EvaluatePostfix(std::string_view postfix, bool degrees, float x);
 
 } // namespace tallix

@@ -301,8 +301,8 @@ std::size_t FunctionIndex(const LibraryFunction& function) noexcept {
     return static_cast<std::size_t>(&function - kLibrary);
 }
 
-FunctionOutcome ApplyFunction(const LibraryFunction& function, double x, bool bolDegree) {
-    if (function.takesAngle && bolDegree) {
+FunctionOutcome ApplyFunction(const LibraryFunction& function, double x, bool degrees) {
+    if (function.takesAngle && degrees) {
         x = Checked(x * kPi) / 180.0;
     }
     return function.compute(x);

@@ -28,8 +28,8 @@ const LibraryFunction* FindFunctionIgnoringCase(std::string_view name) noexcept;
 // Where the function's name stands in kFunctionNames.
 std::size_t FunctionIndex(const LibraryFunction& function) noexcept;
 
-// Applies a function to x. In degree mode (bolDegree true) the argument of
+// Applies a function to x. In degree mode (degrees true) the argument of
 // SIN, COS, TAN, SEC, CSEC and CTAN becomes x * 3.1415926 / 180 first.
-FunctionOutcome ApplyFunction(const LibraryFunction& function, double x, bool bolDegree);
+FunctionOutcome ApplyFunction(const LibraryFunction& function, double x, bool degrees);
 
 } // namespace tallix

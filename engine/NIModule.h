@@ -3,6 +3,8 @@
 #include <string>
 #include <string_view>
 
+// NIModule: the input check and the implicit multiplication, the first two
+// steps of every calculation (see PrepareExpression and TranslatePrepared).
 namespace tallix::NIModule {
 
 // Accepts text made only of digits, letters A-Z/a-z, ".", "+", "-", "*", "/",

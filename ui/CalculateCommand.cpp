@@ -16,16 +16,16 @@ QString FromStd(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-void ShowOutcome(const EvaluationResult& result, EditBox& Text1, MessageService& messages,
+void ShowOutcome(const EvaluationResult& result, EditBox& expressionBox, MessageService& messages,
                  std::string_view decimalSeparator) {
     switch (result.outcome) {
     case EvalOutcome::NoToken:
         return;
     case EvalOutcome::CannotCalculate:
-        Text1.SetText(FromStd(kCannotCalculateText));
+        expressionBox.SetText(FromStd(kCannotCalculateText));
         return;
     case EvalOutcome::Value:
-        Text1.SetText(FromStd(FormatResult(result.value, decimalSeparator)));
+        expressionBox.SetText(FromStd(FormatResult(result.value, decimalSeparator)));
         return;
     case EvalOutcome::Failure:
         messages.ShowMessage(result.errorDescription, kErrorTitle, MessageIcon::Warning);
@@ -35,24 +35,24 @@ void ShowOutcome(const EvaluationResult& result, EditBox& Text1, MessageService&
 
 } // namespace
 
-void RunCalculate(EditBox& Text1, const QRadioButton& Option2, MessageService& messages,
-                  std::string_view decimalSeparator) {
+void RunCalculate(EditBox& expressionBox, const QRadioButton& degreesOption,
+                  MessageService& messages, std::string_view decimalSeparator) {
     const std::optional<std::string> prepared =
-        PrepareExpression(Text1.Text().toStdString(), messages);
+        PrepareExpression(expressionBox.Text().toStdString(), messages);
     if (!prepared) {
         return;
     }
-    Text1.SetText(FromStd(*prepared));
+    expressionBox.SetText(FromStd(*prepared));
     // Radians unless "Angle" is selected, read now: the choice counts only
     // at the moment of a calculation.
-    const bool bolDegree = Option2.isChecked();
-    const TranslationResult translation = TranslatePrepared(Text1.Text().toStdString());
+    const bool degrees = degreesOption.isChecked();
+    const TranslationResult translation = TranslatePrepared(expressionBox.Text().toStdString());
     if (translation.error) {
         ShowSyntaxError(*translation.error, messages);
         return;
     }
-    ShowOutcome(EvaluatePostfix(translation.postfix, bolDegree, kVariableValue), Text1, messages,
-                decimalSeparator);
+    ShowOutcome(EvaluatePostfix(translation.postfix, degrees, kVariableValue), expressionBox,
+                messages, decimalSeparator);
 }
 
 } // namespace tallix

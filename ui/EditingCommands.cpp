@@ -6,50 +6,50 @@
 
 namespace tallix {
 
-void InsertAtCaret(EditBox& Text1, const QString& text) {
-    const QString T = Text1.Text();
-    const QString left = T.left(Text1.SelStart());
-    const QString right = T.mid(left.size());
-    Text1.SetText(left + text + right);
-    Text1.setFocus();
-    Text1.SetSelStart(static_cast<int>(left.size() + text.size()));
+void InsertAtCaret(EditBox& expressionBox, const QString& text) {
+    const QString content = expressionBox.Text();
+    const QString left = content.left(expressionBox.SelStart());
+    const QString right = content.mid(left.size());
+    expressionBox.SetText(left + text + right);
+    expressionBox.setFocus();
+    expressionBox.SetSelStart(static_cast<int>(left.size() + text.size()));
 }
 
-void Backspace(EditBox& Text1) {
-    const int s = Text1.SelStart();
-    if (s == 0) {
+void Backspace(EditBox& expressionBox) {
+    const int caret = expressionBox.SelStart();
+    if (caret == 0) {
         return;
     }
-    const QString T = Text1.Text();
-    Text1.SetText(T.left(s - 1) + T.mid(s));
-    Text1.setFocus();
-    Text1.SetSelStart(s - 1);
+    const QString content = expressionBox.Text();
+    expressionBox.SetText(content.left(caret - 1) + content.mid(caret));
+    expressionBox.setFocus();
+    expressionBox.SetSelStart(caret - 1);
 }
 
-void DeleteAfterCaret(EditBox& Text1) {
-    const int s = Text1.SelStart();
-    const QString T = Text1.Text();
-    if (s >= T.size()) {
+void DeleteAfterCaret(EditBox& expressionBox) {
+    const int caret = expressionBox.SelStart();
+    const QString content = expressionBox.Text();
+    if (caret >= content.size()) {
         return;
     }
-    Text1.SetText(T.left(s) + T.mid(s + 1));
-    Text1.setFocus();
-    Text1.SetSelStart(s);
+    expressionBox.SetText(content.left(caret) + content.mid(caret + 1));
+    expressionBox.setFocus();
+    expressionBox.SetSelStart(caret);
 }
 
-void InsertFunction(EditBox& Text1, const QListWidget& List1) {
+void InsertFunction(EditBox& expressionBox, const QListWidget& functionList) {
     // Ctrl+click can leave the list without a selected entry.
-    const QListWidgetItem* selected = List1.currentItem();
+    const QListWidgetItem* selected = functionList.currentItem();
     if (selected == nullptr || !selected->isSelected()) {
         return;
     }
     QString name = selected->text();
     name.chop(1);
-    InsertAtCaret(Text1, name);
+    InsertAtCaret(expressionBox, name);
 }
 
-void Clear(EditBox& Text1) {
-    Text1.SetText(QString());
+void Clear(EditBox& expressionBox) {
+    expressionBox.SetText(QString());
 }
 
 } // namespace tallix

@@ -2,6 +2,7 @@
 
 #include "controls/XPButton.h"
 #include "platform/Twips.h"
+#include "ui/CommandButtons.h"
 
 #include <QMouseEvent>
 
@@ -11,7 +12,7 @@ frmF2::frmF2(DesktopService& desktop, QWidget* owner, const QString& layoutPath)
     : QDialog(owner), desktop_(desktop),
       controls_(BuildForm(LoadFormLayout(layoutPath), *this, ScreenLogicalDpi())),
       Label1_(controls_.Get<QLabel>(QStringLiteral("Label1"))),
-      cmdOK_(controls_.Get<XPButton>(QStringLiteral("cmdOK"))) {
+      cmdOK_(controls_.Get<XPButton>(QLatin1String(kAboutOkButton))) {
     Label1_.setCursor(Qt::PointingHandCursor);
     Label1_.installEventFilter(this);
     // OK closes the box; closing it through the frame ends exec() the same way.

@@ -10,9 +10,10 @@ namespace tallix {
 
 class XPButton;
 
-// The About box: product name, version and the maker's web address as a
-// link. Built from its stored layout on construction, so a box made for each
-// About command always opens in its initial layout; it keeps no state.
+// frmF2: the About box, with the product name, version and the maker's web
+// address as a link (Label1); cmdOK closes it. Built from its stored layout
+// on construction, so a box made for each About command always opens in its
+// initial layout; it keeps no state.
 class frmF2 : public QDialog {
     Q_OBJECT
 

@@ -3,6 +3,7 @@
 #include "controls/XPButton.h"
 #include "platform/Twips.h"
 #include "ui/CalculateCommand.h"
+#include "ui/CommandButtons.h"
 #include "ui/EditingCommands.h"
 #include "ui/FunctionList.h"
 #include "ui/Keypad.h"
@@ -76,20 +77,20 @@ void frmMain::ConnectKeypad() {
 
 void frmMain::ConnectCommands() {
     struct CommandButton {
-        const char* button;
+        std::string_view button;
         void (frmMain::*command)();
     };
     static constexpr std::array<CommandButton, 7> kCommands = {{
-        {"XPButton24", &frmMain::Delete},
-        {"XPButton26", &frmMain::Backspace},
-        {"XPButton27", &frmMain::InsertFunction},
-        {"XPButton28", &frmMain::Calculate},
-        {"XPButton29", &frmMain::Clear},
-        {"XPButton30", &frmMain::Help},
-        {"XPButton31", &frmMain::About},
+        {kDeleteButton, &frmMain::Delete},
+        {kBackspaceButton, &frmMain::Backspace},
+        {kInsertButton, &frmMain::InsertFunction},
+        {kCalculateButton, &frmMain::Calculate},
+        {kClearButton, &frmMain::Clear},
+        {kHelpButton, &frmMain::Help},
+        {kAboutButton, &frmMain::About},
     }};
     for (const CommandButton& command : kCommands) {
-        auto& button = controls_.Get<XPButton>(QLatin1String(command.button));
+        auto& button = controls_.Get<XPButton>(FromView(command.button));
         connect(&button, &XPButton::Click, this, command.command);
     }
 }

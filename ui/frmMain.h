@@ -26,9 +26,13 @@ struct frmMainServices {
     std::string decimalSeparator = std::string(DecimalSeparatorFromEnvironment());
 };
 
-// The main window: built from its stored layout, then the load step; the
-// keypad and commands act on the Click of their buttons, Enter in Text1
-// runs the Calculate command and is discarded.
+// frmMain: the main window, built from its stored layout, then the load step.
+// Its controls keep their stored names: Text1 the expression box, List1 the
+// function list, Label1 and Label4 their captions, Option1 "Arc" (radians)
+// and Option2 "Angle" (degrees), XPButton7 to XPButton31 the keypad
+// (ui/Keypad.h) and the commands (ui/CommandButtons.h). The keypad and
+// commands act on the Click of their buttons; Enter in Text1 runs the
+// Calculate command and is discarded.
 class frmMain : public QWidget {
     Q_OBJECT
 

@@ -10,17 +10,15 @@ missing or wrong, 77 (a skip) when one of the pieces around the program
 cannot be started here.
 """
 
-import contextlib
 import importlib.util
 import os
-import select
-import shutil
 import subprocess
 import sys
 import tempfile
 import time
 
-SKIP = 77
+import screen
+
 INSIDE_SESSION = "--inside-session"
 BUS_LAUNCHERS = ("/usr/libexec/at-spi-bus-launcher", "/usr/lib/at-spi2-core/at-spi-bus-launcher")
 START_SECONDS = 10
@@ -40,11 +38,6 @@ EXPECTED = [
 LABELLED = [("text", "Expression", "Expression")]
 
 
-def skip(reason):
-    print(f"SKIP: {reason}")
-    sys.exit(SKIP)
-
-
 def fail(reason):
     print(f"FAIL: {reason}")
     sys.exit(1)
@@ -54,53 +47,12 @@ def bus_launcher():
     return next((path for path in BUS_LAUNCHERS if os.access(path, os.X_OK)), None)
 
 
-def stop(process):
-    if process.poll() is None:
-        process.terminate()
-        try:
-            process.wait(timeout=5)
-        except subprocess.TimeoutExpired:
-            process.kill()
-            process.wait()
-
-
-def start(stack, command, **options):
-    process = subprocess.Popen(command, **options)
-    stack.callback(stop, process)
-    return process
-
-
-def start_x_server(stack):
-    """A virtual X server on a display it picks itself; returns ":N".
-
-    Without -noreset the server resets when its last client leaves, and the
-    bus launcher's brief connection can leave it resetting as tallix connects.
-    """
-    reader, writer = os.pipe()
-    server = start(stack, ["Xvfb", "-displayfd", str(writer), "-screen", "0", "1024x768x24",
-                           "-nolisten", "tcp", "-noreset"], pass_fds=(writer,),
-                   stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-    os.close(writer)
-    number = b""
-    deadline = time.monotonic() + START_SECONDS
-    while not number.endswith(b"\n") and time.monotonic() < deadline:
-        if select.select([reader], [], [], 0.1)[0]:
-            chunk = os.read(reader, 16)
-            if not chunk:
-                break
-            number += chunk
-    os.close(reader)
-    if not number.strip().isdigit():
-        skip(f"Xvfb did not start (status {server.poll()})")
-    return ":" + number.decode().strip()
-
-
-def start_accessibility_bus(stack):
+def start_accessibility_bus(processes):
     """The AT-SPI bus, announced on the session bus as org.a11y.Bus."""
     from gi.repository import Gio, GLib
 
-    launcher = start(stack, [bus_launcher(), "--launch-immediately"],
-                     stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    launcher = processes.start([bus_launcher(), "--launch-immediately"],
+                               stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     session = Gio.bus_get_sync(Gio.BusType.SESSION)
     deadline = time.monotonic() + START_SECONDS
     while time.monotonic() < deadline and launcher.poll() is None:
@@ -111,7 +63,7 @@ def start_accessibility_bus(stack):
         if reply.unpack()[0]:
             return
         time.sleep(0.1)
-    skip(f"the AT-SPI bus launcher did not start (status {launcher.poll()})")
+    screen.skip(f"the AT-SPI bus launcher did not start (status {launcher.poll()})")
 
 
 def describe(node):
@@ -195,13 +147,15 @@ def check_tree(window):
 
 
 def inside_session(tallix):
-    with tempfile.TemporaryDirectory() as runtime, contextlib.ExitStack() as stack:
+    with tempfile.TemporaryDirectory() as runtime, screen.Processes() as processes:
         os.environ["XDG_RUNTIME_DIR"] = runtime
-        os.environ["DISPLAY"] = start_x_server(stack)
-        start_accessibility_bus(stack)
+        # The bus launcher's brief connection could leave a resetting server
+        # just as tallix connects.
+        os.environ["DISPLAY"] = screen.start_xvfb(processes, noreset=True)
+        start_accessibility_bus(processes)
         environment = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb")
         environment.pop("WAYLAND_DISPLAY", None)
-        program = start(stack, [tallix], env=environment)
+        program = processes.start([tallix], env=environment)
         check_tree(main_window_of(program.pid, program))
     return 0
 
@@ -213,17 +167,16 @@ def main():
         print(__doc__)
         return 2
     if importlib.util.find_spec("pyatspi") is None:
-        skip(f"pyatspi is not installed for {sys.executable} (Debian package python3-pyatspi)")
-    for program in ("Xvfb", "dbus-run-session"):
-        if shutil.which(program) is None:
-            skip(f"{program} is not installed (Debian packages xvfb, dbus)")
+        screen.skip(f"pyatspi is not installed for {sys.executable} "
+                    "(Debian package python3-pyatspi)")
+    screen.need_programs("Xvfb", "dbus-run-session")
     if bus_launcher() is None:
-        skip("at-spi-bus-launcher is not installed (Debian package at-spi2-core)")
+        screen.skip("at-spi-bus-launcher is not installed (Debian package at-spi2-core)")
     command = ["dbus-run-session", "--", sys.executable, os.path.abspath(__file__),
                INSIDE_SESSION, os.path.abspath(sys.argv[1])]
     status = subprocess.run(command, timeout=3 * APPEAR_SECONDS).returncode
     if status == 127:
-        skip("dbus-run-session could not start a session bus")
+        screen.skip("dbus-run-session could not start a session bus")
     return status
 
 

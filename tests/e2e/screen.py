@@ -54,12 +54,16 @@ class Processes:
                     process.wait()
 
 
-def start_xvfb(processes, size="1024x768"):
-    """Starts Xvfb on a display number it picks itself; returns ":N"."""
+def start_xvfb(processes, size="1024x768", noreset=False):
+    """Starts Xvfb on a display number it picks itself; returns ":N".
+
+    With noreset the server does not reset when its last client leaves, which
+    a test needs when a brief client may leave it resetting as the next one
+    connects."""
     read_end, write_end = os.pipe()
     processes.start(["Xvfb", "-displayfd", str(write_end), "-screen", "0", size + "x24",
-                     "-nolisten", "tcp"], pass_fds=(write_end,),
-                    stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+                     "-nolisten", "tcp"] + (["-noreset"] if noreset else []),
+                    pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     os.close(write_end)
     with os.fdopen(read_end) as pipe:
         number = pipe.readline().strip()

@@ -1,5 +1,6 @@
 #include "ui/HelpCommand.h"
 #include "tests/support/RecordingDesktopService.h"
+#include "tests/ui/TableRows.h"
 
 #include <QDir>
 #include <QFile>
@@ -36,12 +37,7 @@ class HelpCommandTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void helpChoosesThePage_data() {
-        QTest::addColumn<int>("row");
-        for (int i = 0; i < int(std::size(kLayouts)); ++i) {
-            QTest::newRow(kLayouts[i].name) << i;
-        }
-    }
+    void helpChoosesThePage_data() { tallix::testing::AddTableRows(kLayouts); }
 
     void helpChoosesThePage() {
         QFETCH(int, row);

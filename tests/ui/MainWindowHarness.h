@@ -3,6 +3,8 @@
 #include "controls/XPButton.h"
 #include "tests/support/RecordingDesktopService.h"
 #include "tests/support/RecordingMessageService.h"
+#include "tests/ui/TableRows.h"
+#include "ui/CommandButtons.h"
 #include "ui/HelpCommand.h"
 #include "ui/frmMain.h"
 
@@ -13,17 +15,10 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <utility>
 
 namespace tallix::testing {
-
-// One data row per entry of a table whose rows carry a name, fetched as "row".
-template <typename Row, int N> void AddTableRows(const Row (&rows)[N]) {
-    QTest::addColumn<int>("row");
-    for (int i = 0; i < N; ++i) {
-        QTest::newRow(rows[i].name) << i;
-    }
-}
 
 // A shown and active main window whose message boxes and desktop are
 // recorded. Its About command is counted and runs aboutBox, the real modal
@@ -44,10 +39,13 @@ public:
 
     EditBox& Text1() const { return window->Text1(); }
 
-    XPButton& Button(const QString& name) const { return *window->findChild<XPButton*>(name); }
+    // A button of the window by its stored name.
+    XPButton& Button(std::string_view name) const {
+        return *window->findChild<XPButton*>(QString::fromLatin1(name));
+    }
 
     // A left click in the middle of the button, as the user gives it.
-    void Click(const QString& name) const {
+    void Click(std::string_view name) const {
         QTest::mouseClick(&Button(name), Qt::LeftButton, {}, Button(name).rect().center());
     }
 

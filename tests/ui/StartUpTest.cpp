@@ -1,6 +1,7 @@
+#include "tests/ui/TableRows.h"
+
 #include <QProcess>
 #include <QScopeGuard>
-#include <QtTest>
 
 namespace {
 
@@ -72,12 +73,7 @@ class StartUpTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void startsOnlyWhereAWindowCanBeShown_data() {
-        QTest::addColumn<int>("row");
-        for (int i = 0; i < int(std::size(kStartUps)); ++i) {
-            QTest::newRow(kStartUps[i].name) << i;
-        }
-    }
+    void startsOnlyWhereAWindowCanBeShown_data() { tallix::testing::AddTableRows(kStartUps); }
     void startsOnlyWhereAWindowCanBeShown() {
         QFETCH(int, row);
         const StartUp& startUp = kStartUps[row];
