@@ -150,6 +150,11 @@ private slots:
         QTest::newRow("shifted letter")
             << Qt::Key_A << Qt::KeyboardModifiers(Qt::ShiftModifier) << "A"
             << "KeyDown 16 1, KeyDown 65 1, KeyPress 65, KeyUp 65 1, KeyUp 16 0";
+        QTest::newRow("keypad digit")
+            << Qt::Key_7 << Qt::KeyboardModifiers(Qt::KeypadModifier) << "7"
+            << "KeyDown 103 0, KeyPress 55, KeyUp 103 0";
+        QTest::newRow("function key types nothing") << Qt::Key_F2 << none << ""
+                                                    << "KeyDown 113 0, KeyUp 113 0";
     }
     void keys() {
         QFETCH(Qt::Key, key);
@@ -198,24 +203,29 @@ private slots:
         Mouse(QTest::MouseRelease, Qt::LeftButton, {30, 10});
     }
 
-    // No event and no flag change for clicks, keys or the pointer. A space
-    // held before disabling shows again with the control, and the pointer
-    // found over it then raises MouseEnters.
+    // No event and no flag change for clicks, keys, focus or the pointer. A
+    // space held and the focus had before disabling show again (pressed, with
+    // dots) with the control, and the pointer found over it raises MouseEnters.
     void disabledControlRaisesNothingAndKeepsItsFlags() {
         QTest::keyPress(button_, Qt::Key_Space);
         button_->setEnabledFlag(false);
         EventLog log(*button_);
         QSignalSpy enters(button_, &XPButton::MouseEnters);
+        connect(button_, &XPButton::MouseMove, this, [&log] { log.lines << "MouseMove"; });
         QTest::keyRelease(button_, Qt::Key_Space);
+        Mouse(QTest::MouseMove, Qt::NoButton, {31, 10});
         Mouse(QTest::MouseClick, Qt::LeftButton, {30, 10});
         Mouse(QTest::MouseDClick, Qt::LeftButton, {30, 10});
         QTest::keyClick(button_, Qt::Key_Return);
+        other_->setFocus(); // after the clicks, which give the focus back
+        QTRY_VERIFY(other_->hasFocus());
         PointAt({29, 11});
         QTest::qWait(150);
         QCOMPARE(log.lines, QStringList());
         QCOMPARE(enters.count(), 0);
         button_->setEnabledFlag(true);
         QVERIFY(ShowsPressed(*button_));
+        QCOMPARE(button_->Surface().pixel(3, 2), qRgb(0, 0, 0));
         QTRY_COMPARE(enters.count(), 1);
     }
 

@@ -130,7 +130,9 @@ Look Expected(int style, const State& state, bool enabled) {
     if (!enabled) {
         return {d.face, d.face, d.border, nullptr};
     }
-    const auto& look = XPButtonLook::Styles[style - 1];
+    // Named, so that the styles' order in the table is checked too.
+    const std::array looks = {&XPButtonLook::Blue, &XPButtonLook::Silver, &XPButtonLook::Olive};
+    const auto& look = *looks[style - 1];
     const bool pressed = state.ring == PressedRing;
     const std::array<const XPButtonLook::RingLook*, 4> rings = {nullptr, &look.hot, &look.focused,
                                                                 &look.pressed};
@@ -196,6 +198,10 @@ private slots:
             const bool drawn = look.ring != nullptr && line < look.ring->lines;
             QCOMPARE(At(*button, probe),
                      drawn ? look.ring->colors[line] : At(*button, {W - 1, probe.y()}));
+        }
+        // A ring line leaves its end point to the face.
+        for (const QPoint end : {QPoint(W - 3, 1), QPoint(1, H - 3)}) {
+            QCOMPARE(At(*button, end), At(*button, {W - 1, end.y()}));
         }
         QCOMPARE(PixelsOf(*button, 0), enabled && States[state].dots ? FocusDots() : PixelSet());
     }
