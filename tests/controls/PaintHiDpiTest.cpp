@@ -1,24 +1,11 @@
-#include "controls/XPButton.h"
 #include "controls/XPButtonLook.h"
 #include "platform/Drawing.h"
+#include "tests/support/ButtonSurface.h"
 
 #include <QApplication>
 #include <QtTest>
 
-using tallix::XPButton;
-
-namespace tallix {
-
-// Sets the state flags as the interaction code would, then paints.
-class XPButtonTestAccess {
-public:
-    static void PaintHot(XPButton& button) {
-        button.bolHover = true;
-        button.DrawButton();
-    }
-};
-
-} // namespace tallix
+using namespace tallix;
 
 // Runs with every screen at twice the pixel density (see main).
 class PaintHiDpiTest : public QObject {
@@ -30,24 +17,19 @@ private slots:
     // border, ring line 1 and ring line 5 each cover exactly two device rows,
     // with no blended row, on the surface and on the screen.
     void oneLogicalPixelIsTwoCrispDevicePixels() {
-        XPButton button(nullptr, false);
-        button.resize(58, 22);
-        button.InitProperties();
-        button.setCaption(QString());
-        tallix::XPButtonTestAccess::PaintHot(button);
-        QCOMPARE(button.Surface().size(), QSize(2 * 58, 2 * 22));
-        QCOMPARE(button.Surface().devicePixelRatio(), 2.0);
-        QCOMPARE(button.mask().boundingRect(), QRect(0, 0, 58, 22));
-        const auto& look = tallix::XPButtonLook::Styles[0];
-        const std::array<quint32, 6> column = {look.face.border,   look.face.border,
-                                               look.hot.colors[0], look.hot.colors[0],
-                                               look.hot.colors[4], look.hot.colors[4]};
+        auto button = testing::MakeButton(XPButton::csBlue);
+        XPButtonTestAccess::Paint(*button, true, false, false);
+        QCOMPARE(button->Surface().size(), QSize(2 * 58, 2 * 22));
+        QCOMPARE(button->mask().boundingRect(), QRect(0, 0, 58, 22));
+        const auto& look = XPButtonLook::Blue;
+        const std::array<quint32, 3> lines = {look.face.border, look.hot.colors[0],
+                                              look.hot.colors[4]};
         for (const QImage& image :
-             {button.Surface(), button.grab().toImage().convertToFormat(QImage::Format_RGB32)}) {
+             {button->Surface(), button->grab().toImage().convertToFormat(QImage::Format_RGB32)}) {
             for (int row = 0; row < 6; ++row) {
-                QCOMPARE(tallix::ToBgr(image.pixel(58, row)), column[row]);
+                QCOMPARE(ToBgr(image.pixel(58, row)), lines[row / 2]);
             }
-            QVERIFY(tallix::ToBgr(image.pixel(58, 6)) != look.hot.colors[4]);
+            QVERIFY(ToBgr(image.pixel(58, 6)) != look.hot.colors[4]);
         }
     }
 };

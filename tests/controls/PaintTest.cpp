@@ -1,35 +1,11 @@
-#include "controls/XPButton.h"
 #include "controls/XPButtonLook.h"
-#include "controls/clsGradient.h"
+#include "tests/support/ButtonSurface.h"
 #include "tests/support/PixelSets.h"
 
 #include <QtTest>
 
-#include <memory>
-
 using namespace tallix;
 using namespace tallix::testing;
-
-namespace tallix {
-
-// Sets the state flags as the interaction code would, then paints.
-class XPButtonTestAccess {
-public:
-    static void Paint(XPButton& button, bool hover, bool focused, bool pressed) {
-        button.bolHover = hover;
-        button.bolFocused = focused;
-        button.bolPressed = pressed;
-        button.DrawButton();
-    }
-};
-
-// Reaches the vertex records that clsGradient hands to the platform.
-class clsGradientTestAccess {
-public:
-    static TriVertex Vertex(quint32 color) { return clsGradient::MakeVertex(0, 0, color); }
-};
-
-} // namespace tallix
 
 namespace {
 
@@ -57,22 +33,6 @@ constexpr State States[] = {
     {"pressed and focused, dots off", false, true, true, false, PressedRing, false},
 };
 
-// A button as the designer leaves it, but without a caption, so that only the
-// face, border, ring and dots are on the surface.
-std::unique_ptr<XPButton> MakeButton(int style, int width = W, int height = H) {
-    auto button = std::make_unique<XPButton>(nullptr, false);
-    button->resize(width, height);
-    button->InitProperties();
-    button->setCaption(QString());
-    button->setColorStyle(style);
-    return button;
-}
-
-void Paint(XPButton& button, const State& state) {
-    button.setFocusDottedRect(state.dotted);
-    XPButtonTestAccess::Paint(button, state.hover, state.focused, state.pressed);
-}
-
 quint32 At(const XPButton& button, QPoint point) {
     return GetPixel(button.Surface(), point);
 }
@@ -85,12 +45,10 @@ PixelSet PixelsOf(const XPButton& button, quint32 colour) {
 PixelSet FocusDots() {
     PixelSet dots;
     for (int x = 3; x <= W - 5; x += 2) {
-        dots.insert({x, 2});
-        dots.insert({x, H - 4});
+        dots.insert({{x, 2}, {x, H - 4}});
     }
     for (int y = 4; y <= H - 4; y += 2) {
-        dots.insert({2, y});
-        dots.insert({W - 4, y});
+        dots.insert({{2, y}, {W - 4, y}});
     }
     return dots;
 }
@@ -119,6 +77,26 @@ void SetIcon(XPButton& button, bool icon = true, bool mask = true) {
     button.setIconMask(mask ? Picture(0, 0xFFFFFF) : QImage());
 }
 
+// origin: where the 16 x 16 picture lands, if anywhere. Disabled, both
+// transfers take the greyed mask, so its pixels are copied as they are.
+struct IconCase {
+    const char* name;
+    int alignment, height;
+    bool icon, mask, enabled;
+    QPoint origin;
+};
+constexpr QPoint NoIcon(-99, 0);
+constexpr IconCase IconCases[] = {
+    {"left", XPButton::iaLeft, H, true, true, true, {5, 3}},
+    {"right", XPButton::iaRight, H, true, true, true, {37, 3}},
+    {"half pixel rounds down to even", XPButton::iaLeft, 21, true, true, true, {5, 2}},
+    {"half pixel rounds up to even", XPButton::iaLeft, 23, true, true, true, {5, 4}},
+    {"greyed", XPButton::iaLeft, H, true, true, false, {5, 3}},
+    {"icon without mask", XPButton::iaLeft, H, true, false, true, NoIcon},
+    {"mask without icon", XPButton::iaLeft, H, false, true, true, NoIcon},
+    {"alignment 0", 0, H, true, true, true, NoIcon},
+};
+
 // What one style and state should show; disabled, the flat look whatever the state.
 struct Look {
     quint32 top, bottom, border;
@@ -130,7 +108,9 @@ Look Expected(int style, const State& state, bool enabled) {
     if (!enabled) {
         return {d.face, d.face, d.border, nullptr};
     }
-    const auto& look = XPButtonLook::Styles[style - 1];
+    // Named, so that the styles' order in the table is checked too.
+    const std::array looks = {&XPButtonLook::Blue, &XPButtonLook::Silver, &XPButtonLook::Olive};
+    const auto& look = *looks[style - 1];
     const bool pressed = state.ring == PressedRing;
     const std::array<const XPButtonLook::RingLook*, 4> rings = {nullptr, &look.hot, &look.focused,
                                                                 &look.pressed};
@@ -159,30 +139,30 @@ private slots:
             }
         }
     }
-    // Lines beyond the state's ring (all of them in the normal state, the inner
-    // four of silver pressed) leave the face as it is: the same colour as the
-    // last column, which lies outside the border.
+    // Styles 0 and 4 paint nothing but the dots while hot. Lines beyond the
+    // state's ring (all of them in the normal state, the inner four of silver
+    // pressed) leave the face as it is: the colour of the last column, which
+    // lies outside the border.
     void lookOfEachStyleAndState() {
         QFETCH(int, style);
         QFETCH(int, state);
         QFETCH(bool, enabled);
+        const State& s = States[state];
         auto button = MakeButton(style);
         button->setEnabledFlag(enabled);
-        if (style == 0 || style == 4) { // no face, border, ring, icon or caption
+        button->setFocusDottedRect(s.dotted);
+        if (style == 0 || style == 4) {
             button->setCaption(QStringLiteral("Text"));
             SetIcon(*button);
-        }
-        Paint(*button, States[state]);
-        if (style == 0 || style == 4) {
-            const QRgb paper = button->palette().color(button->backgroundRole()).rgb();
-            const PixelSet painted = PixelsWhere(
-                button->Surface(), [paper](quint32 colour) { return colour != ToBgr(paper); });
-            const bool dots = States[state].hover && States[state].dotted;
-            QCOMPARE(painted, dots ? FocusDots() : PixelSet());
+            XPButtonTestAccess::Paint(*button, s.hover, s.focused, s.pressed);
+            const quint32 paper = ToBgr(button->palette().color(button->backgroundRole()).rgb());
+            QCOMPARE(PixelsWhere(button->Surface(), [paper](quint32 c) { return c != paper; }),
+                     s.hover && s.dotted ? FocusDots() : PixelSet());
             QVERIFY(!button->mask().contains(QPoint(0, 0)));
             return;
         }
-        const Look look = Expected(style, States[state], enabled);
+        XPButtonTestAccess::Paint(*button, s.hover, s.focused, s.pressed);
+        const Look look = Expected(style, s, enabled);
         // The corner pixels lie outside the rounded border; the bottom row is
         // one step of 22 short of the bottom colour.
         QCOMPARE(At(*button, {0, 0}), look.top);
@@ -197,7 +177,11 @@ private slots:
             QCOMPARE(At(*button, probe),
                      drawn ? look.ring->colors[line] : At(*button, {W - 1, probe.y()}));
         }
-        QCOMPARE(PixelsOf(*button, 0), enabled && States[state].dots ? FocusDots() : PixelSet());
+        // A ring line leaves its end point to the face.
+        for (const QPoint end : {QPoint(W - 3, 1), QPoint(1, H - 3)}) {
+            QCOMPARE(At(*button, end), At(*button, {W - 1, end.y()}));
+        }
+        QCOMPARE(PixelsOf(*button, 0), enabled && s.dots ? FocusDots() : PixelSet());
     }
 
     // The window's shape and the border's outline follow RoundedValue: the
@@ -229,53 +213,23 @@ private slots:
     // A rounded rectangle one pixel high or wide is still an outline: on a
     // button two pixels across the border covers the whole (W-1) x (H-1)
     // rectangle; on one a single pixel across it has nothing to draw.
-    void thinButtonsKeepTheirBorder_data() {
-        QTest::addColumn<QSize>("size");
-        QTest::newRow("2 pixels high") << QSize(W, 2);
-        QTest::newRow("2 pixels wide") << QSize(2, H);
-        QTest::newRow("2 x 2") << QSize(2, 2);
-        QTest::newRow("1 pixel high") << QSize(W, 1);
-    }
     void thinButtonsKeepTheirBorder() {
-        QFETCH(QSize, size);
-        auto button = MakeButton(XPButton::csBlue, size.width(), size.height());
-        PixelSet outline;
-        for (const auto& point : Rectangle(QRect(0, 0, size.width() - 1, size.height() - 1))) {
-            outline.insert(point);
+        for (const QSize size : {QSize(W, 2), QSize(2, H), QSize(2, 2), QSize(W, 1)}) {
+            auto button = MakeButton(XPButton::csBlue, size.width(), size.height());
+            QCOMPARE(PixelsOf(*button, XPButtonLook::Blue.face.border),
+                     Rectangle(QRect(0, 0, size.width() - 1, size.height() - 1)));
         }
-        QCOMPARE(PixelsOf(*button, XPButtonLook::Blue.face.border), outline);
     }
 
-    // origin: where the 16 x 16 picture lands, if anywhere. Disabled, both
-    // transfers take the greyed mask, so its pixels are copied as they are.
     void iconIsCutOutWithItsMask_data() {
-        QTest::addColumn<int>("alignment");
-        QTest::addColumn<int>("height");
-        QTest::addColumn<bool>("icon");
-        QTest::addColumn<bool>("mask");
-        QTest::addColumn<bool>("enabled");
-        QTest::addColumn<QPoint>("origin");
-        const int left = XPButton::iaLeft;
-        const QPoint none(-99, 0);
-        QTest::newRow("left") << left << H << true << true << true << QPoint(5, 3);
-        QTest::newRow("right") << int(XPButton::iaRight) << H << true << true << true
-                               << QPoint(37, 3);
-        QTest::newRow("half pixel rounds down to even")
-            << left << 21 << true << true << true << QPoint(5, 2);
-        QTest::newRow("half pixel rounds up to even")
-            << left << 23 << true << true << true << QPoint(5, 4);
-        QTest::newRow("greyed") << left << H << true << true << false << QPoint(5, 3);
-        QTest::newRow("icon without mask") << left << H << true << false << true << none;
-        QTest::newRow("mask without icon") << left << H << false << true << true << none;
-        QTest::newRow("alignment 0") << 0 << H << true << true << true << none;
+        QTest::addColumn<int>("row");
+        for (int row = 0; row < int(std::size(IconCases)); ++row) {
+            QTest::newRow(IconCases[row].name) << row;
+        }
     }
     void iconIsCutOutWithItsMask() {
-        QFETCH(int, alignment);
-        QFETCH(int, height);
-        QFETCH(bool, icon);
-        QFETCH(bool, mask);
-        QFETCH(bool, enabled);
-        QFETCH(QPoint, origin);
+        QFETCH(int, row);
+        const auto [name, alignment, height, icon, mask, enabled, origin] = IconCases[row];
         auto plain = MakeButton(XPButton::csBlue, W, height);
         auto button = MakeButton(XPButton::csBlue, W, height);
         plain->setEnabledFlag(enabled);
@@ -316,18 +270,6 @@ private slots:
         const std::size_t grey = PixelsOf(*button, XPButtonLook::Disabled.caption).size();
         button->setCaption(QString());
         QVERIFY(grey > PixelsOf(*button, XPButtonLook::Disabled.caption).size());
-    }
-
-    // Each channel holds its colour component in the high byte and 0 in the
-    // low one: 0xFBFCFC, for one, gives red 0xFC00, green 0xFC00 and blue
-    // 0xFB00. The top byte of the colour is ignored.
-    void gradientVertexChannelsCarryTheComponentInTheirHighByte() {
-        const auto high = [](qint16 channel) { return quint32(quint16(channel)) >> 8; };
-        for (const quint32 color : {0xFBFCFCu, 0xFFFFFFu, 0u, 0xFF804020u}) {
-            const TriVertex v = clsGradientTestAccess::Vertex(color);
-            QCOMPARE(high(v.Red) | high(v.Green) << 8 | high(v.Blue) << 16, color & 0xFFFFFF);
-            QCOMPARE(quint8(v.Red) | quint8(v.Green) | quint8(v.Blue) | v.Alpha, 0);
-        }
     }
 };
 
