@@ -130,6 +130,7 @@ const std::vector<std::tuple<const char*, std::string, std::string>> kSession = 
     {"UpRecallsEndAppends",   kUp + kEnd + "0\r",           "\r\n109\r\n"},
     {"UpTwiceGoesFurther",    kUp + kUp + "\r",             "\r\n100\r\n"},
     {"CtrlCAbandonsTheLine",  "7*7" + kCtrlC + "5-1\r",     "\r\n4\r\n"},
+    {"FailureNamesItsLine",   "1+\r",                      "\r\ntallix-cli: line 7: Syntax Error: Character 2:  Operand expected\r\n\r\n"},
 };
 // clang-format on
 
@@ -145,7 +146,7 @@ TEST(CliTerminal, EditsRecallsAndAbandonsLines) {
     EXPECT_TRUE(terminal.WaitFor("> "));
     terminal.Type(kCtrlD);
     EXPECT_TRUE(terminal.WaitFor("\r\n"));
-    EXPECT_EQ(terminal.ExitStatus(), 0);
+    EXPECT_EQ(terminal.ExitStatus(), 1);
 }
 
 } // namespace

@@ -2,10 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstddef>
 #include <string>
 #include <tuple>
 #include <vector>
+
+#include <poll.h>
+#include <unistd.h>
 
 namespace {
 
@@ -44,7 +48,7 @@ const std::tuple<const char*, std::vector<std::string>, std::string, int, std::s
      1, "\n\n3.1415926\n", Arg(1, kOperandExpected) + Arg(2, kIllegal)},
     {"RadiansByDefault", {"--", "sin(90)", "-0.12345", "asinh(-100000000)", "1/3"}, "",
      0, "0.8939967\n-0.12345\n-19.11383\n0.3333333\n", ""},
-    {"LastAngleOptionCounts", {"--radians", "--degrees", "--", "2sin(30)"}, "", 0, "1\n", ""},
+    {"LastAngleOptionCounts", {"--degrees", "--radians", "--", "2sin(30)"}, "", 0, "-1.976063\n", ""},
     {"CannotCalculate", {"--", "1/0"}, "", 1, "\n", Arg(1, kCannot)},
     {"OneFailureFailsTheRun", {"1+2", "sqr(-1)", "3#", "1+", "2x"}, "",
      1, "3\n\n\n\n2\n", Arg(2, kCannot) + Arg(3, kIllegal) + Arg(4, kOperandExpected)},
@@ -93,6 +97,31 @@ TEST(Cli, RandomGeneratorRunsOnAcrossExpressionsAndStartsAlike) {
     const std::string firstDraw = twoDraws.substr(0, twoDraws.find('\n') + 1);
     EXPECT_NE(twoDraws, firstDraw + firstDraw);
     EXPECT_EQ(RunCliOutcome({"rnd(1)"}), Outcome(0, firstDraw, ""));
+}
+
+// A program that sends a line and waits for its answer before the next.
+TEST(Cli, LineBufferedAnswersEachLineBeforeTheNextArrives) {
+    int answers[2];
+    ASSERT_EQ(pipe(answers), 0);
+    std::string seen;
+    const auto converse = [&](int fd) {
+        close(answers[1]);
+        for (const std::string line : {"1+1\n", "2*3\n"}) {
+            static_cast<void>(write(fd, line.data(), line.size()));
+            pollfd ready{answers[0], POLLIN, 0};
+            char answer[64];
+            const ssize_t count = poll(&ready, 1, 5000) == 1 ? read(answers[0], answer, 64) : 0;
+            seen.append(answer, static_cast<std::size_t>(std::max<ssize_t>(count, 0)));
+        }
+    };
+    const auto answerIntoPipe = [&] {
+        dup2(answers[1], STDOUT_FILENO);
+        close(answers[0]);
+        close(answers[1]);
+    };
+    EXPECT_EQ(tallix::testing::RunCli({"-u"}, converse, answerIntoPipe).status, 0);
+    close(answers[0]);
+    EXPECT_EQ(seen, "2\n6\n");
 }
 
 TEST(Cli, HelpExplainsUsageFunctionsLimitAndExitStatus) {
