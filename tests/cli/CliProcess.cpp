@@ -17,10 +17,9 @@ namespace tallix::testing {
 namespace {
 
 std::string TakeFile(const std::string& path) {
-    std::ostringstream text;
-    text << std::ifstream(path, std::ios::binary).rdbuf();
+    std::string text = ReadFile(path);
     std::remove(path.c_str());
-    return text.str();
+    return text;
 }
 
 [[noreturn]] void StartInChild(const std::vector<std::string>& args, int input, int out, int err,
@@ -45,6 +44,12 @@ std::string TakeFile(const std::string& path) {
 }
 
 } // namespace
+
+std::string ReadFile(const std::string& path) {
+    std::ostringstream text;
+    text << std::ifstream(path, std::ios::binary).rdbuf();
+    return text.str();
+}
 
 InputWriter Text(std::string text) {
     return [text = std::move(text)](int fd) {

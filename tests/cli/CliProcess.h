@@ -30,6 +30,9 @@ CliRun RunCli(const std::vector<std::string>& args, const InputWriter& input,
 // Exit status, standard output, standard error.
 using Outcome = std::tuple<int, std::string, std::string>;
 
+// The whole content of a file.
+std::string ReadFile(const std::string& path);
+
 Outcome RunCliOutcome(const std::vector<std::string>& args, const std::string& input = "");
 
 } // namespace tallix::testing

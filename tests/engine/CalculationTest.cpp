@@ -42,7 +42,6 @@ std::string Calculate(std::string_view typed) {
 const std::pair<const char*, std::string> kCases[] = {
     {"-0.12345", "-0.12345"},
     {"sqr(-1)", std::string(kCannotCalculateText)},
-    {"0^0.5", "0"},
     {"sin(2)", "0.9092974"},
     {"10^39", std::to_string(ErrorNumber::Overflow) + " Overflow"},
     {"2=2", "2=2 | Error: The expression is illegal. (warning)"},

@@ -28,15 +28,12 @@ struct Environment {
 const std::tuple<const char*, Environment, const char*, const char*> kEnvironments[] = {
     {"NothingSet",              {nullptr, nullptr, nullptr},                    "",             "."},
     {"LangAlone",               {nullptr, nullptr, "de_DE.UTF-8"},              "de_DE.UTF-8",  ","},
-    {"NumericOverUnknownLang",  {nullptr, "de_DE.UTF-8", "xx_YY.UTF-8"},        "de_DE.UTF-8",  ","},
     {"NumericOverLang",         {nullptr, "en_US.UTF-8", "fr_FR.UTF-8"},        "en_US.UTF-8",  "."},
     {"AllOverEverything",       {"de_AT.UTF-8", "en_GB.UTF-8", "en_US.UTF-8"},  "de_AT.UTF-8",  ","},
     {"AllWithOtherSeparator",   {"ps_AF.UTF-8", nullptr, "de_DE.UTF-8"},        "ps_AF.UTF-8",  "."},
     {"EmptyAllIsUnset",         {"", "nl_NL", "en_US"},                         "nl_NL",        ","},
-    {"EmptyNumericIsUnset",     {nullptr, "", "pt_BR.UTF-8"},                   "pt_BR.UTF-8",  ","},
     {"AllEmpty",                {"", "", ""},                                   "",             "."},
     {"CLocaleOverGermanLang",   {"C.UTF-8", nullptr, "de_DE.UTF-8"},            "C.UTF-8",      "."},
-    {"PosixNumeric",            {nullptr, "POSIX", "ru_RU.UTF-8"},              "POSIX",        "."},
 };
 // clang-format on
 

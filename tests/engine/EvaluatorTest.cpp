@@ -129,7 +129,6 @@ TEST(Evaluator, DoEvaluateWritesThroughItsParameters) {
     };
     const Row kRows[] = {
         {"XX 2 * ", kValue, 3.0f},
-        {"1 2 ", kValue, 2.0f},
         {"0.12345 (-) ", kValue, kCannotCalculateSentinel},
         {"5 0 / ", kCannot, kCannotCalculateSentinel},
         {"1+2", kNoToken, kUntouched},
