@@ -19,11 +19,11 @@ ExpressionRunner::ExpressionRunner(RunSettings settings, OutputBuffer& out)
     : settings_(std::move(settings)), out_(out) {}
 
 bool ExpressionRunner::Run(std::string_view expression, InputPlace place) {
-    messages_.SetPlace(place);
     if (expression.size() > kMaxExpressionLength) {
         RefuseTooLong(place);
         return false;
     }
+    messages_.SetPlace(place);
     const std::optional<std::string> answer = Answer(expression);
     out_.WriteLine(answer ? *answer : std::string_view());
     return answer.has_value();
@@ -46,32 +46,9 @@ std::optional<std::string> ExpressionRunner::Answer(std::string_view expression)
     }
 }
 
-std::optional<std::string> ExpressionRunner::Calculate(std::string_view typed) {
-    const std::optional<std::string> prepared = PrepareExpression(typed, messages_);
-    if (!prepared) {
-        return std::nullopt;
-    }
-    const CalculationResult result = CalculatePrepared(*prepared, settings_.degrees, messages_);
-    using Kind = CalculationResult::Kind;
-    switch (result.kind) {
-    case Kind::Value:
-        return FormatResult(result.value, settings_.decimalSeparator);
-    case Kind::CannotCalculate:
-        // The window shows this as its result; here it is a reason, so that
-        // standard output holds numbers only.
-        messages_.Report(kCannotCalculateText);
-        return std::nullopt;
-    case Kind::Failure:
-        messages_.ShowMessage(result.errorDescription, kErrorTitle, MessageIcon::Stop);
-        return std::nullopt;
-    case Kind::SyntaxError: // the translator has shown its message
-    case Kind::NoResult:    // only a text without tokens, which preparing never gives
-        return std::nullopt;
-    }
-    return std::nullopt;
-}
-
-std::optional<std::string> ExpressionRunner::Translate(std::string_view typed) {
+// Prepared and translated, with the reason shown when either step refuses
+// the text; each token of the postfix text is followed by a space.
+std::optional<std::string> ExpressionRunner::Postfix(std::string_view typed) {
     const std::optional<std::string> prepared = PrepareExpression(typed, messages_);
     if (!prepared) {
         return std::nullopt;
@@ -81,9 +58,36 @@ std::optional<std::string> ExpressionRunner::Translate(std::string_view typed) {
         ShowSyntaxError(*translation.error, messages_);
         return std::nullopt;
     }
-    std::string& postfix = translation.postfix;
-    if (!postfix.empty()) {
-        postfix.pop_back(); // each token is followed by a space; a line ends without one
+    return std::move(translation.postfix);
+}
+
+std::optional<std::string> ExpressionRunner::Calculate(std::string_view typed) {
+    const std::optional<std::string> postfix = Postfix(typed);
+    if (!postfix) {
+        return std::nullopt;
+    }
+    const EvaluationResult result = EvaluatePostfix(*postfix, settings_.degrees, kVariableValue);
+    switch (result.outcome) {
+    case EvalOutcome::Value:
+        return FormatResult(result.value, settings_.decimalSeparator);
+    case EvalOutcome::CannotCalculate:
+        // The window shows this as its result; here it is a reason, so that
+        // standard output holds numbers only.
+        messages_.Report(kCannotCalculateText);
+        return std::nullopt;
+    case EvalOutcome::Failure:
+        messages_.ShowMessage(result.errorDescription, kErrorTitle, MessageIcon::Stop);
+        return std::nullopt;
+    case EvalOutcome::NoToken: // only a text without tokens, which preparing never gives
+        return std::nullopt;
+    }
+    return std::nullopt;
+}
+
+std::optional<std::string> ExpressionRunner::Translate(std::string_view typed) {
+    std::optional<std::string> postfix = Postfix(typed);
+    if (postfix && !postfix->empty()) {
+        postfix->pop_back(); // each token is followed by a space; a line ends without one
     }
     return postfix;
 }

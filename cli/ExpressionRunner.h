@@ -37,6 +37,7 @@ public:
 
 private:
     std::optional<std::string> Answer(std::string_view expression);
+    std::optional<std::string> Postfix(std::string_view typed);
     std::optional<std::string> Calculate(std::string_view typed);
     std::optional<std::string> Translate(std::string_view typed);
 

@@ -4,7 +4,6 @@
 #include "engine/MessageService.h"
 #include "engine/Translation.h"
 
-#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -34,26 +33,5 @@ std::optional<std::string> PrepareExpression(std::string_view typed, MessageServ
 // edit box now holds it. Error positions count characters of the text with
 // "*" inserted.
 TranslationResult TranslatePrepared(std::string_view prepared);
-
-// How the second half of the Calculate command ended.
-struct CalculationResult {
-    enum class Kind {
-        SyntaxError,     // the syntax error has been shown; the edit box keeps the prepared text
-        NoResult,        // the evaluator found no token; nothing shown
-        CannotCalculate, // show kCannotCalculateText
-        Value,           // show FormatResult(value, separator)
-        Failure,         // the evaluator failed with errorNumber / errorDescription
-    };
-    Kind kind = Kind::NoResult;
-    float value = 0.0f;
-    std::int32_t errorNumber = 0;
-    std::string errorDescription;
-};
-
-// TranslatePrepared, then EvaluatePostfix with X = 1 in the given angle
-// mode, for callers that take both steps at once. A syntax error is shown
-// through messages.
-CalculationResult CalculatePrepared(std::string_view prepared, bool degrees,
-                                    MessageService& messages);
 
 } // namespace tallix

@@ -23,7 +23,7 @@ struct EvalStatus {
 inline constexpr float kCannotCalculateSentinel = -0.12345f;
 
 // Cls6: the translator (infix to postfix) and the evaluator with their
-// classic interface, whose parameter names keep its type prefixes (s text,
+// documented interface, whose parameter names keep its type prefixes (s text,
 // sng single, bol Boolean). The translation reports a syntax error in a
 // message box; the evaluation writes its result through reference
 // parameters and raises its failures. TranslateToPostfix and

@@ -13,8 +13,6 @@ namespace {
 
 using tallix::testing::RecordingMessageService;
 
-using Kind = CalculationResult::Kind;
-
 // A whole Calculate command in radians: what the edit box holds at the end,
 // then each box shown, as " | title: prompt (icon)". The window takes the
 // same steps one by one; its own tests show that.
@@ -22,13 +20,20 @@ std::string Calculate(std::string_view typed) {
     RecordingMessageService messages;
     const std::optional<std::string> prepared = PrepareExpression(typed, messages);
     std::string shown = prepared.value_or(std::string(typed));
-    const CalculationResult result =
-        prepared ? CalculatePrepared(*prepared, false, messages) : CalculationResult{};
-    if (result.kind == Kind::Value) {
+    EvaluationResult result;
+    if (prepared) {
+        const TranslationResult translation = TranslatePrepared(*prepared);
+        if (translation.error) {
+            ShowSyntaxError(*translation.error, messages);
+        } else {
+            result = EvaluatePostfix(translation.postfix, false, kVariableValue);
+        }
+    }
+    if (result.outcome == EvalOutcome::Value) {
         shown = FormatResult(result.value, ".");
-    } else if (result.kind == Kind::CannotCalculate) {
+    } else if (result.outcome == EvalOutcome::CannotCalculate) {
         shown = kCannotCalculateText;
-    } else if (result.kind == Kind::Failure) {
+    } else if (result.outcome == EvalOutcome::Failure) {
         shown = std::to_string(result.errorNumber) + " " + result.errorDescription;
     }
     for (const auto& box : messages.messages) {

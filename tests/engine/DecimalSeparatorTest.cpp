@@ -74,8 +74,11 @@ TEST(DecimalSeparator, ResultsCalculateAgainInEveryLocale) {
             tallix::testing::RecordingMessageService messages;
             const std::optional<std::string> prepared = PrepareExpression(text, messages);
             ASSERT_TRUE(prepared) << locale << ": " << text;
-            const CalculationResult again = CalculatePrepared(*prepared, false, messages);
-            ASSERT_EQ(again.kind, CalculationResult::Kind::Value) << locale << ": " << text;
+            const TranslationResult translation = TranslatePrepared(*prepared);
+            ASSERT_FALSE(translation.error) << locale << ": " << text;
+            const EvaluationResult again =
+                EvaluatePostfix(translation.postfix, false, kVariableValue);
+            ASSERT_EQ(again.outcome, EvalOutcome::Value) << locale << ": " << text;
             EXPECT_EQ(FormatResult(again.value, separator), text) << locale;
             EXPECT_TRUE(messages.messages.empty()) << locale << ": " << text;
         }
