@@ -18,12 +18,6 @@ namespace {
 
 using namespace tallix::cli;
 
-// The decimal separator of the user's locale, decided as the window decides
-// it: from the environment, whether or not that locale is installed.
-std::string LocaleDecimalSeparator() {
-    return std::string(tallix::DecimalSeparatorFromEnvironment());
-}
-
 ExitStatus RunExpressions(const Options& options, OutputBuffer& out) {
     if (options.help) {
         out.Write(HelpText());
@@ -36,8 +30,10 @@ ExitStatus RunExpressions(const Options& options, OutputBuffer& out) {
     RunSettings settings;
     settings.degrees = options.degrees;
     settings.postfix = options.postfix;
-    settings.decimalSeparator =
-        options.decimalSeparator ? *options.decimalSeparator : LocaleDecimalSeparator();
+    // Without the option, the separator is decided as the window decides it.
+    settings.decimalSeparator = options.decimalSeparator
+                                    ? *options.decimalSeparator
+                                    : std::string(tallix::DecimalSeparatorFromEnvironment());
     ExpressionRunner runner(settings, out);
     if (!options.expressions.empty()) {
         return RunArguments(runner, options.expressions);

@@ -4,6 +4,7 @@
 #include "controls/XPButtonLook.h"
 #include "controls/clsGradient.h"
 #include "platform/Drawing.h"
+#include "platform/Twips.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -237,7 +238,7 @@ void XPButton::DrawFocusDots() const {
 
 QSize XPButton::sizeHint() const {
     const QFontMetrics metrics(fontType_, this);
-    const int margin = qCeil(CaptionMargin * logicalDpiX() / 1440.0);
+    const int margin = qCeil(CaptionMargin * logicalDpiX() / kTwipsPerInch);
     int width = metrics.horizontalAdvance(caption_) + 2 * margin;
     int height = metrics.height() + 2 * RingDepth;
     if (!imgIcon.isNull() && !imgMask.isNull()) {

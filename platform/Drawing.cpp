@@ -1,5 +1,7 @@
 #include "platform/Drawing.h"
 
+#include "platform/Twips.h"
+
 #include <QFontMetricsF>
 #include <QPainter>
 
@@ -10,7 +12,6 @@ namespace tallix {
 
 namespace {
 
-constexpr double TwipsPerInch = 1440.0;
 constexpr double FallbackDpi = 96.0;
 
 // Writing goes straight to 32-bit scan lines; a picture buffer that came in
@@ -189,7 +190,7 @@ quint32 GetPixel(const QImage& image, QPoint point) {
 
 double TwipsPerPixel(const QImage& image) {
     const int dpi = image.logicalDpiX();
-    return TwipsPerInch / (dpi > 0 ? dpi : FallbackDpi);
+    return kTwipsPerInch / (dpi > 0 ? dpi : FallbackDpi);
 }
 
 QSizeF MeasureTextTwips(const QImage& image, const QFont& font, const QString& text) {

@@ -51,12 +51,6 @@ Value Choose(LayoutFields& fields, const QString& key,
 // or sizes far from the int limit.
 constexpr int kMaxWindowTwips = 4096 * 15;
 
-// The window's client area, in which every control must lie.
-struct Bounds {
-    int width;
-    int height;
-};
-
 int Size(LayoutFields& fields, const QString& key) {
     const int value = fields.Int(key);
     if (value < 0) {
@@ -121,19 +115,20 @@ void CheckExtent(LayoutFields& fields, const QJsonObject& bag, const QString& ke
 
 // Every control lies inside the window: a box from its left and top edge,
 // a line with both ends.
-void ParseGeometry(LayoutFields& fields, ControlLayout& control, Bounds window) {
+void ParseGeometry(LayoutFields& fields, ControlLayout& control, QSize window) {
     if (control.kind != ControlKind::Line) {
-        const int left = Position(fields, QStringLiteral("left"), window.width);
-        const int top = Position(fields, QStringLiteral("top"), window.height);
-        control.box = QRect(left, top, Extent(fields, QStringLiteral("width"), left, window.width),
-                            Extent(fields, QStringLiteral("height"), top, window.height));
+        const int left = Position(fields, QStringLiteral("left"), window.width());
+        const int top = Position(fields, QStringLiteral("top"), window.height());
+        control.box =
+            QRect(left, top, Extent(fields, QStringLiteral("width"), left, window.width()),
+                  Extent(fields, QStringLiteral("height"), top, window.height()));
         control.tabIndex = fields.Int(QStringLiteral("tabIndex"));
         return;
     }
-    const int x1 = Position(fields, QStringLiteral("x1"), window.width);
-    const int y1 = Position(fields, QStringLiteral("y1"), window.height);
-    const int x2 = Position(fields, QStringLiteral("x2"), window.width);
-    const int y2 = Position(fields, QStringLiteral("y2"), window.height);
+    const int x1 = Position(fields, QStringLiteral("x1"), window.width());
+    const int y1 = Position(fields, QStringLiteral("y1"), window.height());
+    const int x2 = Position(fields, QStringLiteral("x2"), window.width());
+    const int y2 = Position(fields, QStringLiteral("y2"), window.height());
     control.line = QLine(x1, y1, x2, y2);
     if (control.line.dx() != 0 && control.line.dy() != 0) {
         fields.Fail(QStringLiteral("a line must be horizontal or vertical"));
@@ -188,8 +183,9 @@ QString ControlName(const QJsonValue& value, qsizetype index) {
     return name.isEmpty() ? QStringLiteral("number %1").arg(index + 1) : name;
 }
 
+// window: the client area, in which every control must lie.
 ControlLayout ParseControl(const QJsonValue& value, const QString& file, qsizetype index,
-                           Bounds window) {
+                           QSize window) {
     const QString place = ControlName(value, index);
     if (!value.isObject()) {
         throw LayoutError(file, place, QStringLiteral("must be an object"));
@@ -287,8 +283,7 @@ FormLayout ParseFormLayout(const QByteArray& json, const QString& file) {
     const QJsonArray controls = fields.Array(QStringLiteral("controls"));
     fields.RejectUnknown();
     for (qsizetype i = 0; i < controls.size(); ++i) {
-        form.controls.push_back(
-            ParseControl(controls.at(i), file, i, {form.size.width(), form.size.height()}));
+        form.controls.push_back(ParseControl(controls.at(i), file, i, form.size));
     }
     CheckUnique(form);
     return form;
