@@ -1,5 +1,7 @@
 #include "platform/QtMessageService.h"
 
+#include "platform/QtText.h"
+
 #include <QMessageBox>
 #include <QString>
 
@@ -19,15 +21,11 @@ QMessageBox::Icon ToQtIcon(MessageIcon icon) {
     return QMessageBox::NoIcon;
 }
 
-QString FromView(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 } // namespace
 
 void QtMessageService::ShowMessage(std::string_view prompt, std::string_view title,
                                    MessageIcon icon) {
-    QMessageBox box(ToQtIcon(icon), FromView(title), FromView(prompt), QMessageBox::Ok, parent_);
+    QMessageBox box(ToQtIcon(icon), ToQString(title), ToQString(prompt), QMessageBox::Ok, parent_);
     box.setWindowModality(Qt::ApplicationModal);
     box.exec();
 }

@@ -3,6 +3,7 @@
 #include "controls/EditBox.h"
 #include "engine/Calculation.h"
 #include "engine/ResultText.h"
+#include "platform/QtText.h"
 
 #include <QRadioButton>
 
@@ -12,20 +13,16 @@ namespace tallix {
 
 namespace {
 
-QString FromStd(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 void ShowOutcome(const EvaluationResult& result, EditBox& expressionBox, MessageService& messages,
                  std::string_view decimalSeparator) {
     switch (result.outcome) {
     case EvalOutcome::NoToken:
         return;
     case EvalOutcome::CannotCalculate:
-        expressionBox.SetText(FromStd(kCannotCalculateText));
+        expressionBox.SetText(ToQString(kCannotCalculateText));
         return;
     case EvalOutcome::Value:
-        expressionBox.SetText(FromStd(FormatResult(result.value, decimalSeparator)));
+        expressionBox.SetText(ToQString(FormatResult(result.value, decimalSeparator)));
         return;
     case EvalOutcome::Failure:
         messages.ShowMessage(result.errorDescription, kErrorTitle, MessageIcon::Warning);
@@ -42,7 +39,7 @@ void RunCalculate(EditBox& expressionBox, const QRadioButton& degreesOption,
     if (!prepared) {
         return;
     }
-    expressionBox.SetText(FromStd(*prepared));
+    expressionBox.SetText(ToQString(*prepared));
     // Radians unless "Angle" is selected, read now: the choice counts only
     // at the moment of a calculation.
     const bool degrees = degreesOption.isChecked();

@@ -1,6 +1,7 @@
 #include "ui/frmMain.h"
 
 #include "controls/XPButton.h"
+#include "platform/QtText.h"
 #include "platform/Twips.h"
 #include "ui/CalculateCommand.h"
 #include "ui/CommandButtons.h"
@@ -15,14 +16,6 @@
 #include <utility>
 
 namespace tallix {
-
-namespace {
-
-QString FromView(std::string_view text) {
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-} // namespace
 
 frmMain::frmMain(frmMainServices services, const QString& layoutPath)
     : frmMain(std::move(services), LoadFormLayout(layoutPath)) {}
@@ -61,7 +54,7 @@ void frmMain::Load() {
     SetBackColor(Option2_, Qt::white);
     List1_.clear();
     for (std::string_view entry : kFunctionListEntries) {
-        List1_.addItem(FromView(entry));
+        List1_.addItem(ToQString(entry));
     }
     List1_.setCurrentRow(0);
 }
@@ -69,9 +62,9 @@ void frmMain::Load() {
 // The one place where buttons meet what they do, by control name.
 void frmMain::ConnectKeypad() {
     for (const KeypadKey& key : kKeypad) {
-        auto& button = controls_.Get<XPButton>(FromView(key.button));
+        auto& button = controls_.Get<XPButton>(ToQString(key.button));
         connect(&button, &XPButton::Click, this,
-                [this, text = FromView(key.inserts)] { InsertAtCaret(Text1_, text); });
+                [this, text = ToQString(key.inserts)] { InsertAtCaret(Text1_, text); });
     }
 }
 
@@ -90,7 +83,7 @@ void frmMain::ConnectCommands() {
         {kAboutButton, &frmMain::About},
     }};
     for (const CommandButton& command : kCommands) {
-        auto& button = controls_.Get<XPButton>(FromView(command.button));
+        auto& button = controls_.Get<XPButton>(ToQString(command.button));
         connect(&button, &XPButton::Click, this, command.command);
     }
 }
