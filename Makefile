@@ -2,7 +2,7 @@
 #   make run    install what is missing, build, start Tallix
 #   make test   the same set-up, then every test
 # Plain `make` builds everything. Other targets: check-sanitize, fuzz, bench, bench-cli,
-# bench-gui, format, format-check, install, deb, check-package, clean.
+# bench-gui, format, format-check, install, deb, check-package, check-fresh, clean.
 
 BUILD_DIR     ?= build
 SANITIZE_DIR  ?= build-sanitize
@@ -30,6 +30,7 @@ CLI_BENCH_PACKAGES := bc
 GUI_BENCH_PACKAGES := xvfb xauth x11-utils xdotool speedcrunch
 DEB_PACKAGES := debhelper dpkg-dev lintian git
 CHECK_PACKAGE_PACKAGES := xvfb xdotool
+FRESH_PACKAGES := debootstrap git
 
 # A comma inside $(call ...) arguments would split them; flags spell it $(comma).
 comma := ,
@@ -37,9 +38,9 @@ comma := ,
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 CMAKE_CONFIGURE = cmake -S . -B $(1) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) $(2) >/dev/null
 
-.PHONY: all deps deps-run deps-test deps-check deps-cli-bench deps-gui-bench deps-deb \
+.PHONY: all deps deps-run deps-test deps-check deps-cli-bench deps-gui-bench deps-deb deps-fresh \
         configure build run test check-sanitize fuzz bench bench-cli bench-gui format format-check \
-        install deb check-package clean
+        install deb check-package check-fresh clean
 
 all: build
 
@@ -79,6 +80,9 @@ deps-gui-bench:
 deps-deb:
 	$(call install_missing,$(BUILD_PACKAGES) $(DEB_PACKAGES) $(CHECK_PACKAGE_PACKAGES))
 
+deps-fresh:
+	$(call install_missing,$(FRESH_PACKAGES))
+
 configure: deps
 	$(call CMAKE_CONFIGURE,$(BUILD_DIR),)
 
@@ -90,7 +94,9 @@ run: deps-run configure
 	cmake --build $(BUILD_DIR) -j $(JOBS) --target tallix
 	exec $(BUILD_DIR)/bin/tallix
 
-test: deps-test build
+# Builds what ctest runs (the tests and the programs they start), not the benchmarks.
+test: deps-test configure
+	cmake --build $(BUILD_DIR) -j $(JOBS) --target tallix_tests
 	cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
 
 # Every test again, built by clang with AddressSanitizer and
@@ -105,7 +111,7 @@ SANITIZE_FLAGS := -fsanitize=address$(comma)undefined$(comma)integer \
 check-sanitize: deps-check
 	$(call CMAKE_CONFIGURE,$(SANITIZE_DIR),-DTALLIX_BUILD_BENCH=OFF -DCMAKE_CXX_COMPILER=clang++ \
 	  "-DCMAKE_CXX_FLAGS=$(SANITIZE_FLAGS)")
-	cmake --build $(SANITIZE_DIR) -j $(JOBS)
+	cmake --build $(SANITIZE_DIR) -j $(JOBS) --target tallix_tests
 	cd $(SANITIZE_DIR) && ASAN_OPTIONS=detect_leaks=1 \
 	  LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0 \
 	  UBSAN_OPTIONS=print_stacktrace=1 ctest --output-on-failure -j $(JOBS)
@@ -175,6 +181,11 @@ deb: deps-deb
 # it and checks that nothing of it is left.
 check-package: deb
 	tests/package/check_package.sh $(DEB_DIR)/tallix_*.deb
+
+# The README's two commands on a minimal Debian 12 made by debootstrap, from
+# a clone of the current commit, with the README's first line of set-up only.
+check-fresh: deps-fresh
+	$(SUDO) tests/fresh/check_fresh.sh
 
 clean:
 	rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(FUZZ_DIR) $(BENCH_DIR) $(DEB_DIR)

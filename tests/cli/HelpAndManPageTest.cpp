@@ -64,8 +64,14 @@ TEST(HelpAndManPage, NameTheSameOptionsFunctionsAndLimit) {
     EXPECT_NE(page.find("32767"), std::string::npos);
 }
 
+// Warnings and errors judge the page itself; mandoc's style notes also judge
+// the machine (which other manuals happen to be installed, how fresh its
+// manual database is), so they are left out.
 TEST(HelpAndManPage, PagePassesMandocLint) {
-    const std::string lint = std::string("mandoc -T lint ") + TALLIX_MAN_PAGE + " >&2";
+    if (std::system("command -v mandoc >/dev/null") != 0) {
+        GTEST_SKIP() << "mandoc is not installed";
+    }
+    const std::string lint = std::string("mandoc -T lint -W warning ") + TALLIX_MAN_PAGE + " >&2";
     EXPECT_EQ(std::system(lint.c_str()), 0);
 }
 
