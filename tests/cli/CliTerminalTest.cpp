@@ -22,10 +22,14 @@ constexpr auto kPatience = std::chrono::seconds(10);
 
 class Terminal {
 public:
-    Terminal() {
+    // The program in the given locale, or in the test's own without one.
+    explicit Terminal(const char* locale = nullptr) {
         pid_ = forkpty(&master_, nullptr, nullptr, nullptr);
         if (pid_ == 0) {
             setenv("TERM", "xterm", 1);
+            if (locale != nullptr) {
+                setenv("LC_ALL", locale, 1);
+            }
             execl(TALLIX_CLI_PATH, TALLIX_CLI_PATH, static_cast<char*>(nullptr));
             _exit(127);
         }
@@ -107,33 +111,78 @@ const std::string kCtrlD = "\x04";
 
 // Keys typed after a prompt, then the answer expected on the next line, the
 // only one shown for those keys.
-// clang-format off
-const std::vector<std::tuple<const char*, std::string, std::string>> kSession = {
-    {"Typed",                 "2*3\r",                     "\r\n6\r\n"},
-    {"HomeInsertsInFront",    "2+3" + kHome + "1\r",        "\r\n15\r\n"},
-    {"LeftInsertsInside",     "9+1" + kLeft + kLeft + "9\r", "\r\n100\r\n"},
-    {"UpRecallsEndAppends",   kUp + kEnd + "0\r",           "\r\n109\r\n"},
-    {"UpTwiceGoesFurther",    kUp + kUp + "\r",             "\r\n100\r\n"},
-    {"CtrlCAbandonsTheLine",  "7*7" + kCtrlC + "5-1\r",     "\r\n4\r\n"},
-    {"FailureNamesItsLine",   "1+\r",                      "\r\ntallix-cli: line 7: Syntax Error: Character 2:  Operand expected\r\n\r\n"},
-};
-// clang-format on
+using Session = std::vector<std::tuple<const char*, std::string, std::string>>;
 
-TEST(CliTerminal, EditsRecallsAndAbandonsLines) {
-    Terminal terminal;
-    ASSERT_TRUE(terminal.Started());
-    for (const auto& [name, keys, answer] : kSession) {
-        ASSERT_TRUE(terminal.WaitFor("> ")) << name << ": no prompt";
+// Types each row's keys at a prompt, then ends the input; the exit status.
+int Converse(Terminal& terminal, const Session& session) {
+    for (const auto& [name, keys, answer] : session) {
+        if (!terminal.WaitFor("> ")) {
+            ADD_FAILURE() << name << ": no prompt";
+            return -1;
+        }
         terminal.Type(keys);
         const std::optional<std::string> before = terminal.WaitFor(answer);
-        ASSERT_TRUE(before) << name << ": shown " << terminal.Unseen();
+        if (!before) {
+            ADD_FAILURE() << name << ": shown " << terminal.Unseen();
+            return -1;
+        }
         // No other answer on the way there: an abandoned line gives none.
         EXPECT_FALSE(std::regex_search(*before, std::regex("\n[0-9]"))) << name << ": " << *before;
     }
     EXPECT_TRUE(terminal.WaitFor("> "));
     terminal.Type(kCtrlD);
     EXPECT_TRUE(terminal.WaitFor("\r\n"));
-    EXPECT_EQ(terminal.ExitStatus(), 1);
+    return terminal.ExitStatus();
+}
+
+std::string Failure(int line, const std::string& message) {
+    return "\r\ntallix-cli: line " + std::to_string(line) + ": " + message + "\r\n\r\n";
+}
+
+// clang-format off
+const Session kEditing = {
+    {"Typed",                 "2*3\r",                     "\r\n6\r\n"},
+    {"HomeInsertsInFront",    "2+3" + kHome + "1\r",        "\r\n15\r\n"},
+    {"LeftInsertsInside",     "9+1" + kLeft + kLeft + "9\r", "\r\n100\r\n"},
+    {"UpRecallsEndAppends",   kUp + kEnd + "0\r",           "\r\n109\r\n"},
+    {"UpTwiceGoesFurther",    kUp + kUp + "\r",             "\r\n100\r\n"},
+    {"CtrlCAbandonsTheLine",  "7*7" + kCtrlC + "5-1\r",     "\r\n4\r\n"},
+    {"FailureNamesItsLine",   "1+\r",                      Failure(7, "Syntax Error: Character 2:  Operand expected")},
+};
+// clang-format on
+
+TEST(CliTerminal, EditsRecallsAndAbandonsLines) {
+    Terminal terminal;
+    ASSERT_TRUE(terminal.Started());
+    EXPECT_EQ(Converse(terminal, kEditing), 1);
+}
+
+// Characters the calculation does not accept are refused as they are from a
+// pipe, never dropped to leave a different expression: in UTF-8 and in the
+// C locale (where every byte above 127 is one the locale cannot decode), as
+// typed, as recalled, edited around, and as bytes that are not UTF-8.
+const std::string kIllegal = "Error: The expression is illegal.";
+// clang-format off
+const Session kForeignCharacters = {
+    {"TimesSign",            "2\u00D73\r",                    Failure(1, kIllegal)},
+    {"Pi",                   "\u03C0+1\r",                    Failure(2, kIllegal)},
+    {"OneHalf",              "\u00BD\r",                      Failure(3, kIllegal)},
+    {"Recalled",             kUp + kUp + kUp + "\r",          Failure(4, kIllegal)},
+    {"EditedAround",         "\u03C0+1" + kHome + "7" + kEnd + "2\r", Failure(5, kIllegal)},
+    {"LatinOneByte",         "2\xD7" "3\r",                   Failure(6, kIllegal)},
+    {"ControlCharacter",     "2\u0082" "3\r",                 Failure(7, kIllegal)},
+    {"Tab",                  "2\t3\r",                        Failure(8, kIllegal)},
+    {"PlainLineAfterwards",  "2*3\r",                         "\r\n6\r\n"},
+};
+// clang-format on
+
+TEST(CliTerminal, CharactersOutsideExpressionsAreRefusedInEveryLocale) {
+    for (const char* locale : {"C", "C.UTF-8"}) {
+        SCOPED_TRACE(locale);
+        Terminal terminal(locale);
+        ASSERT_TRUE(terminal.Started());
+        EXPECT_EQ(Converse(terminal, kForeignCharacters), 1);
+    }
 }
 
 } // namespace
