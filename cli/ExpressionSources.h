@@ -14,14 +14,13 @@ enum ExitStatus : int {
     kUsageOrInputOutputError = 2,
 };
 
-// Runs each expression given on the command line.
-ExitStatus RunArguments(ExpressionRunner& runner, const std::vector<std::string>& expressions);
-
-// Runs each line of the file descriptor, read in large blocks. A failed read
-// ends the run with a message.
-ExitStatus RunLines(ExpressionRunner& runner, int fd);
-
-// Runs each line typed at the terminal, with line editing.
-ExitStatus RunInteractive(ExpressionRunner& runner, OutputBuffer& out);
+// Runs each operand in the order given: an expression, or at "-" each line
+// of standard input; with no operand, standard input alone. Lines are
+// numbered across the whole run, so a "-" given twice goes on counting.
+// Standard input is read with line editing when it and standard output are
+// both terminals, otherwise in large blocks; a failed read ends the run with
+// a message.
+ExitStatus RunOperands(ExpressionRunner& runner, const std::vector<std::string>& operands,
+                       OutputBuffer& out);
 
 } // namespace tallix::cli

@@ -1,5 +1,7 @@
 #include "cli/Options.h"
 
+#include "cli/DecimalSeparatorRule.h"
+
 namespace tallix::cli {
 
 namespace {
@@ -25,8 +27,9 @@ bool ApplyFlag(std::string_view argument, Options& options) {
 }
 
 std::string SetSeparator(std::string_view value, Options& options) {
-    if (value.empty()) {
-        return "the decimal separator must not be empty";
+    if (!IsUsableDecimalSeparator(value)) {
+        return "the decimal separator must be one character other than a digit, a letter, "
+               "an operator, a parenthesis, a space or a control character";
     }
     options.decimalSeparator = std::string(value);
     return {};
@@ -44,8 +47,8 @@ ParsedOptions ParseOptions(std::span<const std::string_view> arguments) {
             ++i;
             break;
         }
-        if (!argument.starts_with('-')) {
-            break; // the first expression; everything after it is one too
+        if (argument == kStandardInputOperand || !argument.starts_with('-')) {
+            break; // the first operand; everything after it is one too
         }
         if (ApplyFlag(argument, options)) {
             continue;
@@ -66,7 +69,7 @@ ParsedOptions ParseOptions(std::span<const std::string_view> arguments) {
             return parsed;
         }
     }
-    options.expressions.assign(arguments.begin() + static_cast<std::ptrdiff_t>(i), arguments.end());
+    options.operands.assign(arguments.begin() + static_cast<std::ptrdiff_t>(i), arguments.end());
     return parsed;
 }
 

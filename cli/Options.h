@@ -8,6 +8,9 @@
 
 namespace tallix::cli {
 
+// The operand that stands for the lines of standard input.
+inline constexpr std::string_view kStandardInputOperand = "-";
+
 // What the command line asked for.
 struct Options {
     bool degrees = false;      // --degrees; --radians (the default) clears it
@@ -16,7 +19,8 @@ struct Options {
     bool version = false;      // --version
     bool lineBuffered = false; // --line-buffered or -u: write each line at once
     std::optional<std::string> decimalSeparator; // --decimal-separator C; else the locale's
-    std::vector<std::string> expressions;        // none: read lines from standard input
+    // Expressions, and kStandardInputOperand; none: standard input alone.
+    std::vector<std::string> operands;
 };
 
 // Either the options or the reason the command line is unusable.
@@ -26,8 +30,9 @@ struct ParsedOptions {
 };
 
 // Parses the arguments after the program name. Options come first; the first
-// argument that does not begin with "-", or every argument after "--", is an
-// expression, so an expression that begins with "-" needs the "--".
+// argument that is "-" or does not begin with "-", and every argument after
+// it or after "--", is an operand, so an expression that begins with "-"
+// needs the "--".
 ParsedOptions ParseOptions(std::span<const std::string_view> arguments);
 
 } // namespace tallix::cli

@@ -35,13 +35,7 @@ ExitStatus RunExpressions(const Options& options, OutputBuffer& out) {
                                     ? *options.decimalSeparator
                                     : std::string(tallix::DecimalSeparatorFromEnvironment());
     ExpressionRunner runner(settings, out);
-    if (!options.expressions.empty()) {
-        return RunArguments(runner, options.expressions);
-    }
-    if (isatty(STDIN_FILENO) == 1 && isatty(STDOUT_FILENO) == 1) {
-        return RunInteractive(runner, out);
-    }
-    return RunLines(runner, STDIN_FILENO);
+    return RunOperands(runner, options.operands, out);
 }
 
 } // namespace

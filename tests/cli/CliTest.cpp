@@ -61,6 +61,10 @@ const std::tuple<const char*, std::vector<std::string>, std::string, int, std::s
     {"StdinFailuresKeepTheirLines", {"--degrees"}, "sin(30)\nfoo\n1+\n2*3\n3#\n", 1, "0.5\n\n\n6\n\n",
      Line(2, "Syntax Error: Character 0:  Undefined symbol : 'foo'") +
          Line(3, kOperandExpected) + Line(5, kIllegal)},
+    // "-" stands for standard input's lines, alone or among expressions.
+    {"DashReadsStandardInput", {"-"}, "1+1\n2*\n", 1, "2\n\n", Line(2, kOperandExpected)},
+    {"DashAmongExpressions", {"--degrees", "--", "5", "-", "x+"}, "sin(30)\n", 1, "5\n0.5\n\n",
+     Arg(3, kOperandExpected)},
     // The longest expression is calculated; a longer one is refused, the next goes on.
     {"LongestLineBeforeCarriageReturn", {}, OneOfLength(32767) + "\r\n2\n", 0, "1\n2\n", ""},
     {"ArgumentTooLong", {"1", OneOfLength(32768), "2"}, "", 1, "1\n\n2\n", Arg(2, kTooLong)},
@@ -70,14 +74,58 @@ const std::tuple<const char*, std::vector<std::string>, std::string, int, std::s
      2, "", "tallix-cli: unknown option '-1'" + kPutDashes + kTryHelp},
     {"SeparatorWithoutValue", {"--decimal-separator"}, "1+1\n",
      2, "", "tallix-cli: option '--decimal-separator' needs a value" + kTryHelp},
-    {"EmptySeparator", {"--decimal-separator=", "1"}, "1+1\n",
-     2, "", "tallix-cli: the decimal separator must not be empty" + kTryHelp},
 };
 // clang-format on
 
 TEST(Cli, PrintsOneLinePerExpressionAndExitStatus) {
     for (const auto& [name, args, input, status, out, err] : kCliCases) {
         EXPECT_EQ(RunCliOutcome(args, input), Outcome(status, out, err)) << name;
+    }
+}
+
+// A decimal separator is one character, ASCII or UTF-8, that no expression
+// holds, or one of the two an expression reads as its decimal point.
+TEST(Cli, DecimalSeparatorIsOneCharacterOutsideExpressions) {
+    for (const std::string separator : {".", ",", ";", "_", "\u00B7", "\u066B", "\U0001F600"}) {
+        EXPECT_EQ(RunCliOutcome({"--decimal-separator", separator, "1/4"}),
+                  Outcome(0, "0" + separator + "25\n", ""))
+            << separator;
+    }
+    const std::string refused = "tallix-cli: the decimal separator must be one character other "
+                                "than a digit, a letter, an operator, a parenthesis, a space or a "
+                                "control character" +
+                                kTryHelp;
+    // Empty, two characters, what expressions hold, control characters
+    // (Tab, newline, DEL, NEL), and bytes that are not one UTF-8 character:
+    // a lone Latin-1 byte, an overlong ".", a surrogate, past U+10FFFF, a
+    // five-byte form, a cut-short sequence.
+    for (const std::string separator : {"",
+                                        ";;",
+                                        ".,",
+                                        "7",
+                                        "x",
+                                        "E",
+                                        "+",
+                                        "-",
+                                        "*",
+                                        "/",
+                                        "^",
+                                        "(",
+                                        ")",
+                                        " ",
+                                        "\t",
+                                        "\n",
+                                        "\x7F",
+                                        "\u0085",
+                                        "\xD7",
+                                        "\xC0\xAE",
+                                        "\xED\xB3\x83",
+                                        "\xF4\x90\x80\x80",
+                                        "\xF8\x88\x80\x80\x80",
+                                        "\xE2\x82"}) {
+        EXPECT_EQ(RunCliOutcome({"--decimal-separator=" + separator, "1/4"}),
+                  Outcome(2, "", refused))
+            << separator;
     }
 }
 
