@@ -12,24 +12,29 @@ namespace {
 
 constexpr std::string_view kUsage =
     R"(Usage: tallix-cli [--degrees | --radians] [--decimal-separator C] [--postfix]
-                  [-u | --line-buffered] [--] [EXPRESSION...]
+                  [-u | --line-buffered] [--] [EXPRESSION | -]...
 
 Calculates each EXPRESSION exactly as the Tallix calculator does and prints
 exactly one line per expression on standard output: the result (at most
 seven significant digits, e.g. 0.3333333 or 1.234568E+07), or an empty line
-when there is none, its reason on standard error. With no EXPRESSION, reads
-one expression per line from standard input; when standard input and output
-are both terminals, lines are read with editing: arrows, Home and End move,
-Up and Down recall this session's earlier lines (never saved), Ctrl+C
-abandons the line, Ctrl+D on an empty line ends.
+when there is none, its reason on standard error. "-" among the
+expressions, or no EXPRESSION at all, reads one expression per line from
+standard input; when standard input and output are both terminals, lines
+are read with editing: arrows, Home and End move, Up and Down recall this
+session's earlier lines (never saved), Ctrl+C abandons the line, Ctrl+D on
+an empty line ends; any other key typed goes into the line as from a pipe.
 
 Options:
   --degrees              SIN, COS, TAN, SEC, CSEC and CTAN take degrees
   --radians              they take radians (the default); the last of the
                          two given counts
-  --decimal-separator C  write results with C as the decimal separator
-                         (default: the locale's, from LC_ALL, LC_NUMERIC or LANG;
-                         "." where the locale's is neither "." nor ",")
+  --decimal-separator C  write results with C as the decimal separator: "."
+                         or ",", or one other character (ASCII or UTF-8)
+                         that no expression holds and that prints, not a
+                         digit, a letter, an operator, a parenthesis or a
+                         space (default: the locale's, from LC_ALL,
+                         LC_NUMERIC or LANG; "." where the locale's is
+                         neither "." nor ",")
   --postfix              translate only: print each expression in postfix
                          order, tokens separated by single spaces
   -u, --line-buffered    write each line of output at once, for a program
@@ -40,8 +45,8 @@ Options:
   -h, --help             show this text
   --version              show the version
 
-Options come before the expressions: the first argument that does not begin
-with "-" and every argument after it are expressions.
+Options come before the expressions: the first argument that is "-" or
+does not begin with "-", and every argument after it, are expressions.
 
 Limits:
   An expression longer than )";
@@ -63,12 +68,13 @@ Operators, from the loosest binding to the tightest:
   * /         product, quotient
   -           negation (-2*3 is (-2)*3)
   ^           power (-2^2 is -(2^2))
-  function    (sin(x)^2 is (sin x)^2)
+  function    (sin(x)^2 is (sin(x))^2)
   Every binary operator groups from the left, ^ included: 2^3^2 is (2^3)^2.
   One sign may begin an operand (2*-3, 2^-1, +5), but not two (2--3).
 
-Functions of one argument, written with or without parentheses (sin(x),
-sin x, sin -x); a number right after a name needs them (sin(30), not sin 30):
+Functions of one argument, which follows in parentheses (sin(x), sin(30))
+or after a sign (sin -x, sin+x). Spaces are removed first, so sin 30 is
+read as sin30, which is refused, and sin x as the unknown name sinx:
 )";
 
 constexpr std::string_view kAfterFunctions = R"(
@@ -77,8 +83,10 @@ constexpr std::string_view kAfterFunctions = R"(
   Inverse functions answer in radians in both angle modes.
 
 Messages (on standard error, one line each, "tallix-cli: PLACE: MESSAGE";
-PLACE is "line N" of standard input or "argument N", the Nth expression
-argument; either way N is also the line of standard output answering it):
+PLACE is "line N" of standard input, counted over the whole run, or
+"argument N", the Nth argument after the options; when the expressions come
+from the arguments alone or from standard input alone, N is also the line of
+standard output answering it):
   Error: The expression is illegal.          a character that is not allowed
   Syntax Error: Character N:  MESSAGE        the first syntax error, N counts
                                              characters of the expression
