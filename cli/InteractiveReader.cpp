@@ -2,9 +2,11 @@
 
 #include "cli/FileIo.h"
 
+#include <cerrno>
 #include <clocale>
 #include <cstdio>
 
+#include <fcntl.h>
 #include <histedit.h>
 #include <unistd.h>
 
@@ -32,13 +34,25 @@ unsigned char AbandonLine(EditLine* editor, int /*key*/) {
     return CC_NORM;
 }
 
+// One byte typed: 1, 0 at the end, -1 on failure. A terminal that another
+// program left non-blocking is made to wait again rather than end the input.
+std::ptrdiff_t ReadByte(unsigned char& byte) {
+    for (;;) {
+        const std::ptrdiff_t count = ReadSome(STDIN_FILENO, reinterpret_cast<char*>(&byte), 1);
+        const int flags = count < 0 && errno == EAGAIN ? fcntl(STDIN_FILENO, F_GETFL) : -1;
+        if (flags == -1 || fcntl(STDIN_FILENO, F_SETFL, flags & ~O_NONBLOCK) == -1) {
+            return count;
+        }
+    }
+}
+
 // Replaces the editor's own reading, which drops every byte the locale
 // cannot decode: 1 with the next character, 0 at the end, -1 on failure.
 int ReadCharacter(EditLine* editor, wchar_t* character) {
     TypedCharacters& typed = TypingOf(editor).characters;
     while (!typed.HasCharacter()) {
         unsigned char byte = 0;
-        const std::ptrdiff_t count = ReadSome(STDIN_FILENO, reinterpret_cast<char*>(&byte), 1);
+        const std::ptrdiff_t count = ReadByte(byte);
         if (count < 0) {
             return -1;
         }

@@ -10,6 +10,7 @@
 #include <tuple>
 #include <vector>
 
+#include <fcntl.h>
 #include <poll.h>
 #include <pty.h>
 #include <sys/wait.h>
@@ -22,13 +23,17 @@ constexpr auto kPatience = std::chrono::seconds(10);
 
 class Terminal {
 public:
-    // The program in the given locale, or in the test's own without one.
-    explicit Terminal(const char* locale = nullptr) {
+    // The program in the given locale, or in the test's own without one;
+    // `nonBlocking`: as another program may leave the terminal.
+    explicit Terminal(const char* locale = nullptr, bool nonBlocking = false) {
         pid_ = forkpty(&master_, nullptr, nullptr, nullptr);
         if (pid_ == 0) {
             setenv("TERM", "xterm", 1);
             if (locale != nullptr) {
                 setenv("LC_ALL", locale, 1);
+            }
+            if (nonBlocking) {
+                fcntl(STDIN_FILENO, F_SETFL, fcntl(STDIN_FILENO, F_GETFL) | O_NONBLOCK);
             }
             execl(TALLIX_CLI_PATH, TALLIX_CLI_PATH, static_cast<char*>(nullptr));
             _exit(127);
@@ -152,9 +157,12 @@ const Session kEditing = {
 // clang-format on
 
 TEST(CliTerminal, EditsRecallsAndAbandonsLines) {
-    Terminal terminal;
-    ASSERT_TRUE(terminal.Started());
-    EXPECT_EQ(Converse(terminal, kEditing), 1);
+    for (const bool nonBlocking : {false, true}) {
+        SCOPED_TRACE(nonBlocking ? "non-blocking" : "blocking");
+        Terminal terminal(nullptr, nonBlocking);
+        ASSERT_TRUE(terminal.Started());
+        EXPECT_EQ(Converse(terminal, kEditing), 1);
+    }
 }
 
 // Characters the calculation does not accept are refused as they are from a
