@@ -6,8 +6,6 @@
 #include "bench/RatioReporter.h"
 
 #include "engine/Calculation.h"
-#include "engine/MessageService.h"
-#include "engine/ResultText.h"
 
 #include <benchmark/benchmark.h>
 #include <muParser.h>
@@ -18,35 +16,17 @@
 namespace tallix::bench {
 namespace {
 
-class SilentMessages : public MessageService {
-public:
-    void ShowMessage(std::string_view, std::string_view, MessageIcon) override {}
-};
-
-// Everything the window does for one Calculate, up to the text it shows.
-std::string CalculateText(std::string_view typed, MessageService& messages) {
-    const std::optional<std::string> prepared = PrepareExpression(typed, messages);
-    if (!prepared) {
-        return {};
-    }
-    const TranslationResult translation = TranslatePrepared(*prepared);
-    if (translation.error) {
-        return translation.error->message;
-    }
-    const EvaluationResult result = EvaluatePostfix(translation.postfix, false, kVariableValue);
-    if (result.outcome != EvalOutcome::Value) {
-        return std::string(kCannotCalculateText);
-    }
-    return FormatResult(result.value, ".");
+// The result text of one calculation, as the label beside its figures.
+std::string ResultText(std::string_view typed) {
+    return Calculate(typed, {}).resultText;
 }
 
 void TallixPipeline(benchmark::State& state, std::string_view typed) {
-    SilentMessages messages;
     for (auto _ : state) {
-        std::string text = CalculateText(typed, messages);
-        benchmark::DoNotOptimize(text);
+        CalculationResult result = Calculate(typed, {});
+        benchmark::DoNotOptimize(result);
     }
-    state.SetLabel(CalculateText(typed, messages));
+    state.SetLabel(ResultText(typed));
 }
 
 double MuparserEvaluate(mu::Parser& parser, const std::string& expression) {
@@ -98,14 +78,13 @@ std::string LongSum(std::size_t length) {
 }
 
 template <std::string (*Make)(std::size_t)> void TallixLongInput(benchmark::State& state) {
-    SilentMessages messages;
     const std::string input = Make(static_cast<std::size_t>(state.range(0)));
     for (auto _ : state) {
-        std::string text = CalculateText(input, messages);
-        benchmark::DoNotOptimize(text);
+        CalculationResult result = Calculate(input, {});
+        benchmark::DoNotOptimize(result);
     }
     state.SetComplexityN(static_cast<benchmark::IterationCount>(input.size()));
-    state.SetLabel(CalculateText(input, messages));
+    state.SetLabel(ResultText(input));
 }
 
 // Three short repetitions each; the summary keeps the fastest.

@@ -1,8 +1,5 @@
 #include "cli/ExpressionRunner.h"
 
-#include "engine/Calculation.h"
-#include "engine/ResultText.h"
-
 #include <new>
 #include <utility>
 
@@ -23,15 +20,15 @@ bool ExpressionRunner::Run(std::string_view expression, InputPlace place) {
         RefuseTooLong(place);
         return false;
     }
-    messages_.SetPlace(place);
+    reasons_.SetPlace(place);
     const std::optional<std::string> answer = Answer(expression);
     out_.WriteLine(answer ? *answer : std::string_view());
     return answer.has_value();
 }
 
 void ExpressionRunner::RefuseTooLong(InputPlace place) {
-    messages_.SetPlace(place);
-    messages_.Report(kTooLongText);
+    reasons_.SetPlace(place);
+    reasons_.Report(kTooLongText);
     out_.WriteLine({});
 }
 
@@ -39,44 +36,41 @@ void ExpressionRunner::RefuseTooLong(InputPlace place) {
 // afresh with everything the failed one held given back.
 std::optional<std::string> ExpressionRunner::Answer(std::string_view expression) {
     try {
-        return settings_.postfix ? Translate(expression) : Calculate(expression);
+        return settings_.postfix ? Postfix(expression) : Value(expression);
     } catch (const std::bad_alloc&) {
-        messages_.Report("out of memory");
+        reasons_.Report("out of memory");
         return std::nullopt;
     }
 }
 
-// Prepared and translated, with the reason shown when either step refuses
-// the text; each token of the postfix text is followed by a space.
-std::optional<std::string> ExpressionRunner::Postfix(std::string_view typed) {
-    const std::optional<std::string> prepared = PrepareExpression(typed, messages_);
-    if (!prepared) {
-        return std::nullopt;
+bool ExpressionRunner::Translated(const PreparedTranslation& steps) {
+    if (!steps.prepared) {
+        reasons_.Report(kErrorTitle, kIllegalExpressionPrompt);
+        return false;
     }
-    TranslationResult translation = TranslatePrepared(*prepared);
-    if (translation.error) {
-        ShowSyntaxError(*translation.error, messages_);
-        return std::nullopt;
+    if (steps.translation.error) {
+        reasons_.Report(kSyntaxErrorTitle, SyntaxErrorPrompt(*steps.translation.error));
+        return false;
     }
-    return std::move(translation.postfix);
+    return true;
 }
 
-std::optional<std::string> ExpressionRunner::Calculate(std::string_view typed) {
-    const std::optional<std::string> postfix = Postfix(typed);
-    if (!postfix) {
+std::optional<std::string> ExpressionRunner::Value(std::string_view typed) {
+    const CalculationResult result = Calculate(
+        typed, {.degrees = settings_.degrees, .decimalSeparator = settings_.decimalSeparator});
+    if (!Translated(result)) {
         return std::nullopt;
     }
-    const EvaluationResult result = EvaluatePostfix(*postfix, settings_.degrees, kVariableValue);
-    switch (result.outcome) {
+    switch (result.evaluation.outcome) {
     case EvalOutcome::Value:
-        return FormatResult(result.value, settings_.decimalSeparator);
+        return result.resultText;
     case EvalOutcome::CannotCalculate:
         // The window shows this as its result; here it is a reason, so that
         // standard output holds numbers only.
-        messages_.Report(kCannotCalculateText);
+        reasons_.Report(kCannotCalculateText);
         return std::nullopt;
     case EvalOutcome::Failure:
-        messages_.ShowMessage(result.errorDescription, kErrorTitle, MessageIcon::Stop);
+        reasons_.Report(kErrorTitle, result.evaluation.errorDescription);
         return std::nullopt;
     case EvalOutcome::NoToken: // only a text without tokens, which preparing never gives
         return std::nullopt;
@@ -84,10 +78,16 @@ std::optional<std::string> ExpressionRunner::Calculate(std::string_view typed) {
     return std::nullopt;
 }
 
-std::optional<std::string> ExpressionRunner::Translate(std::string_view typed) {
-    std::optional<std::string> postfix = Postfix(typed);
-    if (postfix && !postfix->empty()) {
-        postfix->pop_back(); // each token is followed by a space; a line ends without one
+// The translation alone; each token of the postfix text is followed by a
+// space, and a line ends without one.
+std::optional<std::string> ExpressionRunner::Postfix(std::string_view typed) {
+    PreparedTranslation steps = PrepareAndTranslate(typed);
+    if (!Translated(steps)) {
+        return std::nullopt;
+    }
+    std::string postfix = std::move(steps.translation.postfix);
+    if (!postfix.empty()) {
+        postfix.pop_back();
     }
     return postfix;
 }

@@ -1,7 +1,8 @@
 #pragma once
 
 #include "cli/OutputBuffer.h"
-#include "cli/StderrMessageService.h"
+#include "cli/StderrReporter.h"
+#include "engine/Calculation.h"
 
 #include <cstddef>
 #include <optional>
@@ -37,13 +38,14 @@ public:
 
 private:
     std::optional<std::string> Answer(std::string_view expression);
+    std::optional<std::string> Value(std::string_view typed);
     std::optional<std::string> Postfix(std::string_view typed);
-    std::optional<std::string> Calculate(std::string_view typed);
-    std::optional<std::string> Translate(std::string_view typed);
+    // Reports why the text was refused or did not translate; true when it did.
+    bool Translated(const PreparedTranslation& steps);
 
     RunSettings settings_;
     OutputBuffer& out_;
-    StderrMessageService messages_;
+    StderrReporter reasons_;
 };
 
 } // namespace tallix::cli

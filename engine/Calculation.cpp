@@ -1,20 +1,32 @@
 #include "engine/Calculation.h"
 
 #include "engine/NIModule.h"
+#include "engine/ResultText.h"
+
+#include <utility>
 
 namespace tallix {
 
-std::optional<std::string> PrepareExpression(std::string_view typed, MessageService& messages) {
+PreparedTranslation PrepareAndTranslate(std::string_view typed) {
+    PreparedTranslation steps;
     std::string prepared;
-    if (!NIModule::ValidateExpression(typed, prepared)) {
-        messages.ShowMessage(kIllegalExpressionPrompt, kErrorTitle, MessageIcon::Warning);
-        return std::nullopt;
+    if (NIModule::ValidateExpression(typed, prepared)) {
+        steps.translation = TranslateToPostfix(NIModule::InsertImplicitMultiply(prepared));
+        steps.prepared = std::move(prepared);
     }
-    return prepared;
+    return steps;
 }
 
-TranslationResult TranslatePrepared(std::string_view prepared) {
-    return TranslateToPostfix(NIModule::InsertImplicitMultiply(prepared));
+CalculationResult Calculate(std::string_view typed, const CalculationSettings& settings) {
+    CalculationResult result{PrepareAndTranslate(typed), {}, {}};
+    if (!result.prepared || result.translation.error) {
+        return result;
+    }
+    result.evaluation = EvaluatePostfix(result.translation.postfix, settings.degrees, settings.x);
+    if (result.evaluation.outcome == EvalOutcome::Value) {
+        result.resultText = FormatResult(result.evaluation.value, settings.decimalSeparator);
+    }
+    return result;
 }
 
 } // namespace tallix

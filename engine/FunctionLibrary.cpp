@@ -2,6 +2,7 @@
 
 #include "engine/CheckedArithmetic.h"
 #include "engine/FunctionNames.h"
+#include "engine/Pi.h"
 
 #include <array>
 #include <cmath>
@@ -11,10 +12,6 @@
 
 namespace tallix {
 namespace {
-
-// The value of pi used for degree conversion and at the ends of ASIN and
-// ACOS; the inverse functions otherwise work at full precision.
-constexpr double kPi = 3.1415926;
 
 FunctionOutcome NoRealValue() {
     return std::nullopt;
@@ -212,17 +209,36 @@ FunctionOutcome Actanh(double x) {
 constexpr bool kAngle = true;
 constexpr bool kPlain = false;
 
-// Row k computes the function named kFunctionNames[k], which its compute
-// function spells in mixed case.
+// One row per function, each with its name; the inverse functions work at
+// full precision except at the ends of ASIN and ACOS, which give kPi.
 constexpr LibraryFunction kLibrary[] = {
-    {kAngle, Sin},   {kAngle, Cos},   {kPlain, Log},   {kPlain, Exp},    {kPlain, Abs},
-    {kPlain, Atan},  {kPlain, Int},   {kPlain, Rnd},   {kPlain, Sqr},    {kAngle, Tan},
-    {kAngle, Sec},   {kAngle, Csec},  {kAngle, Ctan},  {kPlain, Asin},   {kPlain, Acos},
-    {kPlain, Asec},  {kPlain, Acsec}, {kPlain, Actan}, {kPlain, Sinh},   {kPlain, Cosh},
-    {kPlain, Tanh},  {kPlain, Ctanh}, {kPlain, Sech},  {kPlain, Csech},  {kPlain, Asinh},
-    {kPlain, Acosh}, {kPlain, Atanh}, {kPlain, Asech}, {kPlain, Acsech}, {kPlain, Actanh},
+    {"SIN", kAngle, Sin},     {"COS", kAngle, Cos},       {"LOG", kPlain, Log},
+    {"EXP", kPlain, Exp},     {"ABS", kPlain, Abs},       {"ATAN", kPlain, Atan},
+    {"INT", kPlain, Int},     {"RND", kPlain, Rnd},       {"SQR", kPlain, Sqr},
+    {"TAN", kAngle, Tan},     {"SEC", kAngle, Sec},       {"CSEC", kAngle, Csec},
+    {"CTAN", kAngle, Ctan},   {"ASIN", kPlain, Asin},     {"ACOS", kPlain, Acos},
+    {"ASEC", kPlain, Asec},   {"ACSEC", kPlain, Acsec},   {"ACTAN", kPlain, Actan},
+    {"SINH", kPlain, Sinh},   {"COSH", kPlain, Cosh},     {"TANH", kPlain, Tanh},
+    {"CTANH", kPlain, Ctanh}, {"SECH", kPlain, Sech},     {"CSECH", kPlain, Csech},
+    {"ASINH", kPlain, Asinh}, {"ACOSH", kPlain, Acosh},   {"ATANH", kPlain, Atanh},
+    {"ASECH", kPlain, Asech}, {"ACSECH", kPlain, Acsech}, {"ACTANH", kPlain, Actanh},
 };
-static_assert(std::size(kLibrary) == kFunctionNames.size(), "one row per function name");
+
+// The rows name exactly the functions of kFunctionNames, each once, in
+// whatever order.
+constexpr bool RowsNameEachFunctionOnce() {
+    for (std::string_view name : kFunctionNames) {
+        std::size_t rows = 0;
+        for (const LibraryFunction& function : kLibrary) {
+            rows += function.name == name ? 1 : 0;
+        }
+        if (rows != 1) {
+            return false;
+        }
+    }
+    return std::size(kLibrary) == kFunctionNames.size();
+}
+static_assert(RowsNameEachFunctionOnce(), "one row for each function name");
 
 // A name of up to seven characters packed with its length into one integer:
 // equal keys mean equal names. Each character goes through `map` first.
@@ -266,8 +282,8 @@ struct NameSlots {
 constexpr NameSlots kNameSlots = [] {
     NameSlots slots;
     slots.key.fill(kNoName);
-    for (std::size_t i = 0; i < kFunctionNames.size(); ++i) {
-        const std::uint64_t key = NameKey(kFunctionNames[i], AsIs);
+    for (std::size_t i = 0; i < std::size(kLibrary); ++i) {
+        const std::uint64_t key = NameKey(kLibrary[i].name, AsIs);
         const std::size_t slot = SlotOf(key);
         slots.eachNameAlone = slots.eachNameAlone && slots.key[slot] == kNoName;
         slots.key[slot] = key;
@@ -299,6 +315,10 @@ const LibraryFunction* FindFunctionIgnoringCase(std::string_view name) noexcept 
 
 std::size_t FunctionIndex(const LibraryFunction& function) noexcept {
     return static_cast<std::size_t>(&function - kLibrary);
+}
+
+const LibraryFunction& FunctionAt(std::size_t index) noexcept {
+    return kLibrary[index];
 }
 
 FunctionOutcome ApplyFunction(const LibraryFunction& function, double x, bool degrees) {

@@ -14,10 +14,10 @@ namespace tallix {
 // an EngineError instead.
 using FunctionOutcome = std::optional<TaggedNumber>;
 
-// One of the thirty functions of one argument; its name is
-// kFunctionNames[FunctionIndex(function)].
+// One of the thirty functions of one argument.
 struct LibraryFunction {
-    bool takesAngle; // the argument is converted from degrees in degree mode
+    std::string_view name; // upper case, as the translator writes it into postfix text
+    bool takesAngle;       // the argument is converted from degrees in degree mode
     FunctionOutcome (*compute)(double x);
 };
 
@@ -25,11 +25,14 @@ struct LibraryFunction {
 const LibraryFunction* FindFunction(std::string_view sToken) noexcept;
 // The function whose name the text spells in any letter case, or null.
 const LibraryFunction* FindFunctionIgnoringCase(std::string_view name) noexcept;
-// Where the function's name stands in kFunctionNames.
+// The functions are numbered from 0 in the library's own order, so that
+// the translator can stack one as a small number: FunctionAt(FunctionIndex(f))
+// is f, for an index below kFunctionNames.size().
 std::size_t FunctionIndex(const LibraryFunction& function) noexcept;
+const LibraryFunction& FunctionAt(std::size_t index) noexcept;
 
 // Applies a function to x. In degree mode (degrees true) the argument of
-// SIN, COS, TAN, SEC, CSEC and CTAN becomes x * 3.1415926 / 180 first.
+// SIN, COS, TAN, SEC, CSEC and CTAN becomes x * kPi / 180 first.
 FunctionOutcome ApplyFunction(const LibraryFunction& function, double x, bool degrees);
 
 } // namespace tallix

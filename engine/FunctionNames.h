@@ -10,11 +10,10 @@ namespace tallix {
 // into postfix text and the evaluator reads back: the one list of their
 // names, which every other list of functions is checked against.
 //
-// Invariant: upper case A-Z only, no duplicates (checked below). Index k
-// names the same function everywhere: row k of the function library
-// computes it and the translator stacks it as function k. Names are found
-// through a hash of the whole name, so the order decides nothing but the
-// order of listings.
+// Invariant: upper case A-Z only, no duplicates (checked below). The
+// function library holds one row for each name, which carries the name
+// (checked there); names are found through a hash of the whole name, so
+// the order decides nothing but the order of listings.
 inline constexpr std::array<std::string_view, 30> kFunctionNames = {
     "SIN",  "COS",   "LOG",  "EXP",   "ABS",   "ATAN",  "INT",   "RND",   "SQR",    "TAN",
     "SEC",  "CSEC",  "CTAN", "ASIN",  "ACOS",  "ASEC",  "ACSEC", "ACTAN", "SINH",   "COSH",

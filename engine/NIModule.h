@@ -4,7 +4,7 @@
 #include <string_view>
 
 // NIModule: the input check and the implicit multiplication, the first two
-// steps of every calculation (see PrepareExpression and TranslatePrepared).
+// steps of every calculation (see PrepareAndTranslate).
 namespace tallix::NIModule {
 
 // Accepts text made only of digits, letters A-Z/a-z, ".", "+", "-", "*", "/",

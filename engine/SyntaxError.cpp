@@ -10,10 +10,8 @@ SyntaxError MakeSyntaxError(SyntaxErrorKind kind, std::int32_t position, std::st
     return {kind, std::move(message), position};
 }
 
-void ShowSyntaxError(const SyntaxError& error, MessageService& messages) {
-    const std::string prompt =
-        "Character " + std::to_string(error.position) + ":  " + error.message;
-    messages.ShowMessage(prompt, kSyntaxErrorTitle, MessageIcon::Stop);
+std::string SyntaxErrorPrompt(const SyntaxError& error) {
+    return "Character " + std::to_string(error.position) + ":  " + error.message;
 }
 
 } // namespace tallix

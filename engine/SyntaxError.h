@@ -1,7 +1,5 @@
 #pragma once
 
-#include "engine/MessageService.h"
-
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -79,8 +77,8 @@ struct SyntaxError {
 // The error of the given kind; name replaces kSyntaxErrorName in its message.
 SyntaxError MakeSyntaxError(SyntaxErrorKind kind, std::int32_t position, std::string_view name);
 
-// Shows the error as a box titled "Syntax Error" with a stop icon and the
-// prompt "Character N:  message".
-void ShowSyntaxError(const SyntaxError& error, MessageService& messages);
+// The error as the user reads it under the title kSyntaxErrorTitle:
+// "Character N:  message".
+std::string SyntaxErrorPrompt(const SyntaxError& error);
 
 } // namespace tallix

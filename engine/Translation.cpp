@@ -16,6 +16,7 @@
 #include "engine/Cls13.h"
 #include "engine/FunctionLibrary.h"
 #include "engine/FunctionNames.h"
+#include "engine/Pi.h"
 
 #include <array>
 #include <cstdint>
@@ -36,7 +37,7 @@ enum class TokenState : std::uint8_t {
 };
 
 // One entry of the operator stack: "(", a binary operator, the unary minus,
-// or function k of kFunctionNames as FirstFunction + k. One byte each, so a
+// or the library's function k (FunctionAt) as FirstFunction + k. One byte each, so a
 // deep nesting costs a byte per pending "(".
 enum class StackToken : std::uint8_t {
     Open,
@@ -61,7 +62,7 @@ constexpr StackToken FunctionToken(std::size_t index) {
 std::string_view TokenText(StackToken token) {
     const auto index = static_cast<std::size_t>(token);
     return index < kOperatorTexts.size() ? kOperatorTexts[index]
-                                         : kFunctionNames[index - kOperatorTexts.size()];
+                                         : FunctionAt(index - kOperatorTexts.size()).name;
 }
 
 // "+" "-" 1, "*" "/" 2, unary minus 3, "^" 4, a function 5, "(" 0: a
@@ -260,7 +261,7 @@ private:
             stack_.Push(FunctionToken(FunctionIndex(*function)));
             state_ = TokenState::AfterFunction;
         } else if (EqualsIgnoringCase(name, "PI")) {
-            WriteOperand("3.1415926");
+            WriteOperand(kPiText);
         } else if (EqualsIgnoringCase(name, "X")) {
             WriteOperand("XX");
         } else {

@@ -18,7 +18,7 @@ struct TranslationResult {
 };
 
 // Translates infix text into postfix text by operator precedence, showing
-// nothing. Numbers are written as typed, PI as "3.1415926", X as "XX", a
+// nothing. Numbers are written as typed, PI as kPiText, X as "XX", a
 // unary minus as "(-)", a function by its upper-case name; a unary plus
 // writes nothing and parentheses never appear. May raise std::bad_alloc.
 TranslationResult TranslateToPostfix(std::string_view infix);

@@ -7,7 +7,6 @@
 #include "engine/EngineError.h"
 #include "engine/NIModule.h"
 #include "engine/ResultText.h"
-#include "tests/support/RecordingMessageService.h"
 
 #include <cmath>
 #include <cstddef>
@@ -19,10 +18,8 @@
 
 namespace {
 
+using tallix::CalculationResult;
 using tallix::EvalOutcome;
-using tallix::EvaluationResult;
-using tallix::MessageIcon;
-using tallix::testing::RecordingMessageService;
 
 void Require(bool condition, const char* what) {
     if (!condition) {
@@ -42,17 +39,18 @@ void RequireSyntaxErrorWithin(const tallix::SyntaxError& error, std::size_t leng
     Require(std::string_view(error.message).starts_with(lead), "syntax error message");
 }
 
-void RequireKnownOutcome(const EvaluationResult& result) {
-    switch (result.outcome) {
+void RequireKnownOutcome(const CalculationResult& result) {
+    const tallix::EvaluationResult& evaluation = result.evaluation;
+    switch (evaluation.outcome) {
     case EvalOutcome::Value:
-        Require(std::isfinite(result.value), "finite value");
-        Require(!tallix::FormatResult(result.value, ".").empty(), "result text");
+        Require(std::isfinite(evaluation.value), "finite value");
+        Require(result.resultText == tallix::FormatResult(evaluation.value, "."), "result text");
         return;
     case EvalOutcome::CannotCalculate:
         return;
     case EvalOutcome::Failure:
-        Require(result.errorNumber == tallix::ErrorNumber::Overflow ||
-                    result.errorNumber == tallix::ErrorNumber::InvalidOperation,
+        Require(evaluation.errorNumber == tallix::ErrorNumber::Overflow ||
+                    evaluation.errorNumber == tallix::ErrorNumber::InvalidOperation,
                 "only arithmetic failures");
         return;
     case EvalOutcome::NoToken:
@@ -61,27 +59,18 @@ void RequireKnownOutcome(const EvaluationResult& result) {
     Require(false, "a translated text always holds a token");
 }
 
-// Prepare, translate, evaluate, as the window does; nothing but the
-// refusal of illegal text may show a box.
-void CalculateIn(std::string_view typed, bool degree) {
-    RecordingMessageService messages;
-    const std::optional<std::string> prepared = tallix::PrepareExpression(typed, messages);
-    if (!prepared) {
-        Require(messages.messages.size() == 1 && messages.messages[0].title == "Error" &&
-                    messages.messages[0].icon == MessageIcon::Warning &&
-                    messages.messages[0].prompt == "The expression is illegal.",
-                "illegal expression box");
+void CalculateIn(std::string_view typed, bool degrees) {
+    const CalculationResult result = tallix::Calculate(typed, {.degrees = degrees});
+    if (!result.prepared) {
         return;
     }
-    Require(messages.messages.empty(), "no box for legal text");
-    const tallix::TranslationResult translation = tallix::TranslatePrepared(*prepared);
-    if (translation.error) {
-        const std::size_t length = tallix::NIModule::InsertImplicitMultiply(*prepared).size();
-        RequireSyntaxErrorWithin(*translation.error, length);
+    if (result.translation.error) {
+        const std::size_t length =
+            tallix::NIModule::InsertImplicitMultiply(*result.prepared).size();
+        RequireSyntaxErrorWithin(*result.translation.error, length);
         return;
     }
-    RequireKnownOutcome(
-        tallix::EvaluatePostfix(translation.postfix, degree, tallix::kVariableValue));
+    RequireKnownOutcome(result);
 }
 
 } // namespace

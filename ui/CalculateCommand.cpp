@@ -2,8 +2,8 @@
 
 #include "controls/EditBox.h"
 #include "engine/Calculation.h"
-#include "engine/ResultText.h"
 #include "platform/QtText.h"
+#include "platform/SyntaxErrorBox.h"
 
 #include <QRadioButton>
 
@@ -13,19 +13,19 @@ namespace tallix {
 
 namespace {
 
-void ShowOutcome(const EvaluationResult& result, EditBox& expressionBox, MessageService& messages,
-                 std::string_view decimalSeparator) {
-    switch (result.outcome) {
+void ShowEvaluation(const CalculationResult& result, EditBox& expressionBox,
+                    MessageService& messages) {
+    switch (result.evaluation.outcome) {
     case EvalOutcome::NoToken:
         return;
     case EvalOutcome::CannotCalculate:
         expressionBox.SetText(ToQString(kCannotCalculateText));
         return;
     case EvalOutcome::Value:
-        expressionBox.SetText(ToQString(FormatResult(result.value, decimalSeparator)));
+        expressionBox.SetText(ToQString(result.resultText));
         return;
     case EvalOutcome::Failure:
-        messages.ShowMessage(result.errorDescription, kErrorTitle, MessageIcon::Warning);
+        messages.ShowMessage(result.evaluation.errorDescription, kErrorTitle, MessageIcon::Warning);
         return;
     }
 }
@@ -34,22 +34,21 @@ void ShowOutcome(const EvaluationResult& result, EditBox& expressionBox, Message
 
 void RunCalculate(EditBox& expressionBox, const QRadioButton& degreesOption,
                   MessageService& messages, std::string_view decimalSeparator) {
-    const std::optional<std::string> prepared =
-        PrepareExpression(expressionBox.Text().toStdString(), messages);
-    if (!prepared) {
-        return;
-    }
-    expressionBox.SetText(ToQString(*prepared));
     // Radians unless "Angle" is selected, read now: the choice counts only
     // at the moment of a calculation.
-    const bool degrees = degreesOption.isChecked();
-    const TranslationResult translation = TranslatePrepared(expressionBox.Text().toStdString());
-    if (translation.error) {
-        ShowSyntaxError(*translation.error, messages);
+    const CalculationResult result =
+        Calculate(expressionBox.Text().toStdString(),
+                  {.degrees = degreesOption.isChecked(), .decimalSeparator = decimalSeparator});
+    if (!result.prepared) {
+        messages.ShowMessage(kIllegalExpressionPrompt, kErrorTitle, MessageIcon::Warning);
         return;
     }
-    ShowOutcome(EvaluatePostfix(translation.postfix, degrees, kVariableValue), expressionBox,
-                messages, decimalSeparator);
+    expressionBox.SetText(ToQString(*result.prepared));
+    if (result.translation.error) {
+        ShowSyntaxError(*result.translation.error, messages);
+        return;
+    }
+    ShowEvaluation(result, expressionBox, messages);
 }
 
 } // namespace tallix

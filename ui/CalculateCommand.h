@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/MessageService.h"
+#include "platform/MessageService.h"
 
 #include <string_view>
 
@@ -15,7 +15,7 @@ class EditBox;
 // evaluates it in the angle mode chosen by the option buttons at this moment, and replaces the text
 // with the result (with the given decimal separator) or with "Can not
 // calculate the expression". Refused text gets the box "The expression is
-// illegal."; the translator shows its own "Syntax Error" box; a failure the
+// illegal."; a syntax error gets the "Syntax Error" box; a failure the
 // evaluator raises (an overflow, say) gets a warning box titled "Error"
 // with its description, and the box keeps the prepared text. Every
 // replacement leaves the caret at the start; the focus does not move.

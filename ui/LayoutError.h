@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/MessageService.h"
+#include "platform/MessageService.h"
 
 #include <QString>
 

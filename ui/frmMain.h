@@ -2,7 +2,7 @@
 
 #include "controls/EditBox.h"
 #include "engine/DecimalSeparator.h"
-#include "engine/MessageService.h"
+#include "platform/MessageService.h"
 #include "ui/FormBuilder.h"
 #include "ui/HelpCommand.h"
 

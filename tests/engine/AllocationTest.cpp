@@ -1,8 +1,6 @@
 // Allocation failures and allocation sizes in a calculation, observed
 // through this program's own global operator new.
 #include "engine/Calculation.h"
-#include "engine/ResultText.h"
-#include "tests/support/RecordingMessageService.h"
 
 #include <gtest/gtest.h>
 
@@ -49,17 +47,14 @@ void operator delete(void* memory, std::size_t) noexcept {
 namespace tallix {
 namespace {
 
-// Prepare, translate, evaluate and write the result, as the window does.
+// What a calculation shows: the result text, or the error's message or description.
 std::string CalculateText(const std::string& typed) {
-    tallix::testing::RecordingMessageService messages;
-    const std::optional<std::string> prepared = PrepareExpression(typed, messages);
-    const TranslationResult translation = TranslatePrepared(prepared.value());
-    if (translation.error) {
-        return translation.error->message;
+    const CalculationResult result = Calculate(typed, {});
+    if (result.translation.error) {
+        return result.translation.error->message;
     }
-    const EvaluationResult result = EvaluatePostfix(translation.postfix, false, kVariableValue);
-    return result.outcome == EvalOutcome::Value ? FormatResult(result.value, ".")
-                                                : result.errorDescription;
+    return result.evaluation.outcome == EvalOutcome::Value ? result.resultText
+                                                           : result.evaluation.errorDescription;
 }
 
 std::string Nested(std::size_t depth, std::string_view inner) {

@@ -1,62 +1,92 @@
 #include "engine/Calculation.h"
 #include "engine/EngineError.h"
-#include "engine/ResultText.h"
-#include "tests/support/RecordingMessageService.h"
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 #include <utility>
 
 namespace tallix {
 namespace {
 
-using tallix::testing::RecordingMessageService;
-
-// A whole Calculate command in radians: what the edit box holds at the end,
-// then each box shown, as " | title: prompt (icon)". The window takes the
-// same steps one by one; its own tests show that.
-std::string Calculate(std::string_view typed) {
-    RecordingMessageService messages;
-    const std::optional<std::string> prepared = PrepareExpression(typed, messages);
-    std::string shown = prepared.value_or(std::string(typed));
-    EvaluationResult result;
-    if (prepared) {
-        const TranslationResult translation = TranslatePrepared(*prepared);
-        if (translation.error) {
-            ShowSyntaxError(*translation.error, messages);
-        } else {
-            result = EvaluatePostfix(translation.postfix, false, kVariableValue);
-        }
+// What each step gave, as one text: "refused", or the prepared text, " | "
+// and then the syntax error's prompt, the result text, "cannot calculate",
+// or the failure's number and description.
+std::string Described(const CalculationResult& result) {
+    if (!result.prepared) {
+        return "refused";
     }
-    if (result.outcome == EvalOutcome::Value) {
-        shown = FormatResult(result.value, ".");
-    } else if (result.outcome == EvalOutcome::CannotCalculate) {
-        shown = kCannotCalculateText;
-    } else if (result.outcome == EvalOutcome::Failure) {
-        shown = std::to_string(result.errorNumber) + " " + result.errorDescription;
+    const std::string prepared = *result.prepared + " | ";
+    if (result.translation.error) {
+        return prepared + SyntaxErrorPrompt(*result.translation.error);
     }
-    for (const auto& box : messages.messages) {
-        shown += " | " + box.title + ": " + box.prompt +
-                 (box.icon == MessageIcon::Stop ? " (stop)" : " (warning)");
+    const EvaluationResult& evaluation = result.evaluation;
+    switch (evaluation.outcome) {
+    case EvalOutcome::Value:
+        return prepared + result.resultText;
+    case EvalOutcome::CannotCalculate:
+        return prepared + "cannot calculate";
+    case EvalOutcome::Failure:
+        return prepared + std::to_string(evaluation.errorNumber) + " " +
+               evaluation.errorDescription;
+    case EvalOutcome::NoToken:
+        break;
     }
-    return shown;
+    return prepared + "no token";
 }
 
-// -0.12345 is a genuine result that equals the cannot-calculate sentinel.
-const std::pair<const char*, std::string> kCases[] = {
-    {"-0.12345", "-0.12345"},
-    {"sqr(-1)", std::string(kCannotCalculateText)},
-    {"sin(2)", "0.9092974"},
-    {"10^39", std::to_string(ErrorNumber::Overflow) + " Overflow"},
-    {"2=2", "2=2 | Error: The expression is illegal. (warning)"},
-    {"1 +", "1+ | Syntax Error: Character 2:  Operand expected (stop)"},
+struct CalculationCase {
+    const char* name;
+    const char* typed;
+    CalculationSettings settings;
+    std::string described;
 };
 
-TEST(Calculation, ShowsTheOutcomeOfEachStep) {
-    for (const auto& [typed, shown] : kCases) {
-        EXPECT_EQ(Calculate(typed), shown) << typed;
-    }
+// Failures name the row rather than dump its bytes.
+void PrintTo(const CalculationCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+const std::string kOverflow = std::to_string(ErrorNumber::Overflow) + " Overflow";
+
+// clang-format off
+const CalculationCase kCases[] = {
+    {"SpacesDroppedCommaAsPoint", "2,5 * 2", {}, "2.5*2 | 5"},
+    {"BlankIsZero", "", {}, "0 | 0"},
+    {"TwoSpacesTranslateAsNothing", "  ", {}, " | Character 1:  Operand expected"},
+    {"IllegalCharacterRefused", "2=2", {}, "refused"},
+    {"SyntaxErrorKeepsPreparedText", "1 +", {}, "1+ | Character 2:  Operand expected"},
+    {"ErrorPositionCountsInsertedStar", "2x+", {}, "2x+ | Character 4:  Operand expected"},
+    {"GuardCannotCalculate", "sqr(-1)", {}, "sqr(-1) | cannot calculate"},
+    // -0.12345 is a genuine result that equals the cannot-calculate sentinel.
+    {"SentinelValueIsAResult", "-0.12345", {}, "-0.12345 | -0.12345"},
+    {"BeyondSingleFails", "10^39", {}, "10^39 | " + kOverflow},
+    {"Radians", "sin(90)", {}, "sin(90) | 0.8939967"},
+    {"Degrees", "sin(90)", {.degrees = true}, "sin(90) | 1"},
+    {"VariableFromTheSettings", "2x", {.x = 2.5f}, "2x | 5"},
+    {"VariableIsOneByDefault", "2x", {}, "2x | 2"},
+    {"SeparatorInTheResult", "1/4", {.decimalSeparator = ","}, "1/4 | 0,25"},
+};
+// clang-format on
+
+class CalculationSteps : public ::testing::TestWithParam<CalculationCase> {};
+
+TEST_P(CalculationSteps, GiveWhatEachStepGave) {
+    const CalculationCase& c = GetParam();
+    EXPECT_EQ(Described(Calculate(c.typed, c.settings)), c.described);
+}
+
+INSTANTIATE_TEST_SUITE_P(Calculation, CalculationSteps, ::testing::ValuesIn(kCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// The translation alone stops before evaluating: postfix text, not a value.
+TEST(Calculation, TranslationAloneGivesThePostfixText) {
+    const PreparedTranslation steps = PrepareAndTranslate("2 x^2");
+    EXPECT_EQ(steps.prepared, "2x^2");
+    EXPECT_EQ(steps.translation.postfix, "2 XX 2 ^ * ");
+    EXPECT_FALSE(steps.translation.error);
+    EXPECT_FALSE(PrepareAndTranslate("3#").prepared);
 }
 
 // Precedence and grouping without hand-computed numbers: each text gives
@@ -69,9 +99,9 @@ const std::pair<const char*, const char*> kEquivalent[] = {
 
 TEST(Calculation, EquivalentTextsGiveTheSameValue) {
     for (const auto& [text, explicitForm] : kEquivalent) {
-        const std::string shown = Calculate(text);
-        EXPECT_EQ(shown, Calculate(explicitForm)) << text;
-        EXPECT_EQ(shown.find_first_not_of("-0123456789.E+"), std::string::npos) << text;
+        const CalculationResult result = Calculate(text, {});
+        ASSERT_EQ(result.evaluation.outcome, EvalOutcome::Value) << text;
+        EXPECT_EQ(result.resultText, Calculate(explicitForm, {}).resultText) << text;
     }
 }
 

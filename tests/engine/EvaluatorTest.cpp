@@ -1,12 +1,9 @@
-#include "engine/Cls6.h"
 #include "engine/EngineError.h"
 #include "engine/Evaluation.h"
-#include "tests/support/RecordingMessageService.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
-#include <vector>
 
 namespace tallix {
 namespace {
@@ -115,50 +112,6 @@ TEST(Evaluator, TakesAngleModeAndVariableFromTheCaller) {
     EXPECT_EQ(EvaluatePostfix("30 SIN ", true, 1.0f).value, 0.5f);
     EXPECT_EQ(EvaluatePostfix("XX 2 * ", false, 2.5f).value, 5.0f);
     EXPECT_EQ(EvaluatePostfix("XX (-) ", false, 0.1f).value, -0.1f);
-}
-
-// DoEvaluate writes sngResult only for a value or the sentinel, reads only
-// sngX of its seven other singles, and raises failures. One Cls6 serves
-// every row, so no call may see what an earlier one left behind.
-TEST(Evaluator, DoEvaluateWritesThroughItsParameters) {
-    constexpr float kUntouched = 42.0f;
-    struct Row {
-        std::string postfix;
-        std::string outcome;
-        float result;
-    };
-    const Row kRows[] = {
-        {"XX 2 * ", kValue, 3.0f},
-        {"0.12345 (-) ", kValue, kCannotCalculateSentinel},
-        {"5 0 / ", kCannot, kCannotCalculateSentinel},
-        {"1+2", kNoToken, kUntouched},
-        {"+ ", kPopEmpty, kUntouched},
-    };
-    tallix::testing::RecordingMessageService messages;
-    Cls6 cls6(messages);
-    for (const Row& row : kRows) {
-        SCOPED_TRACE(row.postfix);
-        std::string postfix = row.postfix;
-        bool degree = false;
-        float sngResult = kUntouched;
-        float sngX = 1.5f;
-        float sngU = 2, sngV = 3, sngY = 4, sngA = 5, sngR = 6, sngB = 7, sngT = 8;
-        std::string outcome;
-        try {
-            const EvalStatus status = cls6.DoEvaluate(postfix, degree, sngResult, sngU, sngV, sngX,
-                                                      sngY, sngA, sngR, sngB, sngT);
-            EvaluationResult seen;
-            seen.outcome = status.outcome;
-            outcome = OutcomeText(seen);
-            EXPECT_EQ(static_cast<bool>(status), status.outcome != EvalOutcome::NoToken);
-        } catch (const EngineError& error) {
-            outcome = std::to_string(error.Number()) + " " + error.Description();
-        }
-        EXPECT_EQ(outcome, row.outcome);
-        EXPECT_EQ(sngResult, row.result);
-        EXPECT_EQ((std::vector<float>{sngU, sngV, sngX, sngY, sngA, sngR, sngB, sngT}),
-                  (std::vector<float>{2, 3, 1.5f, 4, 5, 6, 7, 8}));
-    }
 }
 
 } // namespace

@@ -1,8 +1,6 @@
-#include "engine/Cls6.h"
 #include "engine/FunctionNames.h"
 #include "engine/SyntaxError.h"
 #include "engine/Translation.h"
-#include "tests/support/RecordingMessageService.h"
 
 #include <gtest/gtest.h>
 
@@ -12,8 +10,6 @@
 
 namespace tallix {
 namespace {
-
-using tallix::testing::RecordingMessageService;
 
 std::string Repeat(std::string_view piece, int count) {
     std::string text;
@@ -116,25 +112,6 @@ TEST(Translator, RecognisesEveryFunctionName) {
         EXPECT_FALSE(t.error) << spelling;
         EXPECT_EQ(t.postfix, "XX " + std::string(name) + " 2 ^ ") << spelling;
     }
-}
-
-// InfixToPostfix shows the error in a box, returns its position (or a
-// non-zero value for position 0), appends to the buffer and keeps the
-// last message.
-TEST(Translator, InfixToPostfixShowsTheErrorAndAppends) {
-    RecordingMessageService messages;
-    Cls6 cls6(messages);
-    std::string buffer = "7 ";
-    EXPECT_EQ(cls6.InfixToPostfix("1+", buffer), 2);
-    EXPECT_NE(cls6.InfixToPostfix("5)", buffer), 0);
-    EXPECT_EQ(cls6.InfixToPostfix("1+2", buffer), 0);
-    EXPECT_EQ(buffer, "7 1 5 1 2 + ");
-    EXPECT_EQ(cls6.LastError(), kUnmatched);
-    ASSERT_EQ(messages.messages.size(), 2u);
-    EXPECT_EQ(messages.messages[0].prompt, "Character 2:  Operand expected");
-    EXPECT_EQ(messages.messages[1].prompt, "Character 0:  " + kUnmatched);
-    EXPECT_EQ(messages.messages[1].title, "Syntax Error");
-    EXPECT_EQ(messages.messages[1].icon, MessageIcon::Stop);
 }
 
 } // namespace

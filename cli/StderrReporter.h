@@ -1,7 +1,5 @@
 #pragma once
 
-#include "engine/MessageService.h"
-
 #include <cstddef>
 #include <string_view>
 
@@ -15,16 +13,18 @@ struct InputPlace {
     std::size_t number = 0;
 };
 
-// Shows each message box as one line "tallix-cli: PLACE: TITLE: PROMPT" on
-// standard error, so that a script reads results from standard output alone
-// and can pair each reason with the input it belongs to.
-class StderrMessageService : public MessageService {
+// Writes why an expression gave no answer as one line on standard error,
+// "tallix-cli: PLACE: TEXT", so that a script reads results from standard
+// output alone and can pair each reason with the input it belongs to.
+class StderrReporter {
 public:
     void SetPlace(InputPlace place) { place_ = place; }
 
-    void ShowMessage(std::string_view prompt, std::string_view title, MessageIcon icon) override;
-    // A message of the program's own: "tallix-cli: PLACE: TEXT".
     void Report(std::string_view text);
+    // What the window shows in a message box: "tallix-cli: PLACE: TITLE: PROMPT".
+    // A line has no icon; the title already says whether it is a syntax
+    // error or a refused text.
+    void Report(std::string_view title, std::string_view prompt);
 
 private:
     InputPlace place_;

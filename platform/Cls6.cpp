@@ -1,7 +1,8 @@
-#include "engine/Cls6.h"
+#include "platform/Cls6.h"
 
 #include "engine/EngineError.h"
 #include "engine/Translation.h"
+#include "platform/SyntaxErrorBox.h"
 
 namespace tallix {
 

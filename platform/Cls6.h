@@ -1,7 +1,7 @@
 #pragma once
 
 #include "engine/Evaluation.h"
-#include "engine/MessageService.h"
+#include "platform/MessageService.h"
 
 #include <cstdint>
 #include <string>
@@ -24,10 +24,11 @@ inline constexpr float kCannotCalculateSentinel = -0.12345f;
 
 // Cls6: the translator (infix to postfix) and the evaluator with their
 // documented interface, whose parameter names keep its type prefixes (s text,
-// sng single, bol Boolean). The translation reports a syntax error in a
-// message box; the evaluation writes its result through reference
-// parameters and raises its failures. TranslateToPostfix and
-// EvaluatePostfix do the work and show nothing.
+// sng single, bol Boolean). A thin adapter over the engine's
+// TranslateToPostfix and EvaluatePostfix, which do the work and show
+// nothing: the translation here reports a syntax error in a message box; the
+// evaluation writes its result through reference parameters and raises its
+// failures. The programs call the engine's Calculate instead.
 class Cls6 {
 public:
     explicit Cls6(MessageService& messages) : messages_(messages) {}

@@ -7,8 +7,7 @@ namespace tallix {
 enum class MessageIcon { Stop, Warning, None };
 
 // Shows a modal message box with one OK button and returns when it is closed.
-// The engine reports syntax errors through it; the window plugs in a real box,
-// the command-line program standard error, tests a recorder.
+// The windows plug in a real box, tests a recorder.
 class MessageService {
 public:
     virtual ~MessageService() = default;

@@ -1,0 +1,82 @@
+#include "platform/Cls6.h"
+#include "engine/EngineError.h"
+#include "tests/support/RecordingMessageService.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace tallix {
+namespace {
+
+using tallix::testing::RecordingMessageService;
+
+const std::string kUnmatched = "Closing parenthesis without matching open parenthesis";
+
+// InfixToPostfix shows the error in a box, returns its position (or a
+// non-zero value for position 0), appends to the buffer and keeps the
+// last message.
+TEST(Cls6, InfixToPostfixShowsTheErrorAndAppends) {
+    RecordingMessageService messages;
+    Cls6 cls6(messages);
+    std::string buffer = "7 ";
+    EXPECT_EQ(cls6.InfixToPostfix("1+", buffer), 2);
+    EXPECT_NE(cls6.InfixToPostfix("5)", buffer), 0);
+    EXPECT_EQ(cls6.InfixToPostfix("1+2", buffer), 0);
+    EXPECT_EQ(buffer, "7 1 5 1 2 + ");
+    EXPECT_EQ(cls6.LastError(), kUnmatched);
+    ASSERT_EQ(messages.messages.size(), 2u);
+    EXPECT_EQ(messages.messages[0].prompt, "Character 2:  Operand expected");
+    EXPECT_EQ(messages.messages[1].prompt, "Character 0:  " + kUnmatched);
+    EXPECT_EQ(messages.messages[1].title, "Syntax Error");
+    EXPECT_EQ(messages.messages[1].icon, MessageIcon::Stop);
+}
+
+// DoEvaluate writes sngResult only for a value or the sentinel, reads only
+// sngX of its seven other singles, raises failures and shows nothing. One
+// Cls6 serves every row, so no call may see what an earlier one left behind.
+TEST(Cls6, DoEvaluateWritesThroughItsParameters) {
+    constexpr float kUntouched = 42.0f;
+    struct Row {
+        std::string postfix;
+        std::string outcome; // the status, or the failure's number and description
+        float result;
+    };
+    const Row kRows[] = {
+        {"XX 2 * ", "value", 3.0f},
+        {"0.12345 (-) ", "value", kCannotCalculateSentinel},
+        {"5 0 / ", "cannot calculate", kCannotCalculateSentinel},
+        {"1+2", "no token", kUntouched},
+        {"+ ", "-2147220493 Pop method invoked on empty stack", kUntouched},
+    };
+    RecordingMessageService messages;
+    Cls6 cls6(messages);
+    for (const Row& row : kRows) {
+        SCOPED_TRACE(row.postfix);
+        std::string postfix = row.postfix;
+        bool degree = false;
+        float sngResult = kUntouched;
+        float sngX = 1.5f;
+        float sngU = 2, sngV = 3, sngY = 4, sngA = 5, sngR = 6, sngB = 7, sngT = 8;
+        std::string outcome;
+        try {
+            const EvalStatus status = cls6.DoEvaluate(postfix, degree, sngResult, sngU, sngV, sngX,
+                                                      sngY, sngA, sngR, sngB, sngT);
+            outcome = status.outcome == EvalOutcome::Value             ? "value"
+                      : status.outcome == EvalOutcome::CannotCalculate ? "cannot calculate"
+                                                                       : "no token";
+            EXPECT_EQ(static_cast<bool>(status), status.outcome != EvalOutcome::NoToken);
+        } catch (const EngineError& error) {
+            outcome = std::to_string(error.Number()) + " " + error.Description();
+        }
+        EXPECT_EQ(outcome, row.outcome);
+        EXPECT_EQ(sngResult, row.result);
+        EXPECT_EQ((std::vector<float>{sngU, sngV, sngX, sngY, sngA, sngR, sngB, sngT}),
+                  (std::vector<float>{2, 3, 1.5f, 4, 5, 6, 7, 8}));
+    }
+    EXPECT_TRUE(messages.messages.empty());
+}
+
+} // namespace
+} // namespace tallix
