@@ -42,6 +42,8 @@ bool FixedSizeGuard::eventFilter(QObject* watched, QEvent* event) {
         }
     } else if (event->type() == QEvent::Expose && watched == watched_) {
         HandLimitsToCompositor(*watched_);
+    } else if (event->type() == QEvent::Resize && watched == watched_) {
+        KeepSizeWhileNormal(*watched_);
     }
     return QObject::eventFilter(watched, event);
 }
@@ -75,6 +77,18 @@ void FixedSizeGuard::SendSizeLimits(QWindow& window) const {
         const QSize size = size_.grownBy(window.frameMargins());
         xdg_toplevel_set_min_size(toplevel, size.width(), size.height());
         xdg_toplevel_set_max_size(toplevel, size.width(), size.height());
+    }
+}
+
+// A window in none of the compositor's states chooses its own size, whatever
+// size it was configured to: the configured size is only a suggestion, and
+// some compositors do not keep to the limits while the user drags a border.
+// The toolkit reports the configured state before the size, and both before
+// the window draws in it.
+void FixedSizeGuard::KeepSizeWhileNormal(QWindow& window) const {
+    if (!(window.windowStates() & kSizeChangingStates) && window.size() != size_ &&
+        Toplevel(window)) {
+        window.resize(size_);
     }
 }
 

@@ -38,6 +38,7 @@ private:
     void Watch(QWindow& window);
     void HandLimitsToCompositor(QWindow& window) const;
     void SendSizeLimits(QWindow& window) const;
+    void KeepSizeWhileNormal(QWindow& window) const;
     void StateChanged(QWindow& window);
 
     QSize size_;
