@@ -2,6 +2,7 @@
 
 #include <QEvent>
 #include <QGuiApplication>
+#include <QtGui/private/qhighdpiscaling_p.h>
 #include <qpa/qplatformnativeinterface.h>
 #include <qpa/qplatformwindow.h>
 
@@ -93,16 +94,16 @@ void FixedSizeGuard::KeepSizeWhileNormal(QWindow& window) const {
 }
 
 // The title bar sets the window's state and asks the compositor for it in
-// the same call, before the window has any other size: the withdrawal goes
+// the same call, while the window still has its size: the withdrawal goes
 // out with the request, and the compositor never maximizes the window. A
 // state the compositor configured on its own reaches the window after the
-// toolkit has taken the configured size.
+// toolkit has taken the configured size (in the window system's pixels).
 void FixedSizeGuard::StateChanged(QWindow& window) {
     SendSizeLimits(window);
     const Qt::WindowStates states = window.windowStates();
     xdg_toplevel* toplevel = Toplevel(window);
     if (!(states & kSizeChangingStates) || !toplevel ||
-        window.handle()->geometry().size() != size_) {
+        window.handle()->geometry().size() != QHighDpi::toNativePixels(size_, &window)) {
         return;
     }
     if (states & Qt::WindowMaximized) {

@@ -14,13 +14,17 @@ namespace tallix {
 // it was given, and ends the program of a window that keeps its own. The
 // toolkit's title bar offers maximise whatever the window's flags say, and
 // the toolkit would hold a fixed-size window at its size against any size
-// it is given. So on Wayland the size limits go to the compositor alone, as
-// the protocol's hints, and the window takes whatever size it is configured
-// to; a maximize or fullscreen the window asks for itself (the title bar's
-// button) is withdrawn before the compositor answers, so the window stays as
-// it is. One the compositor imposes on its own (a key binding, a window
-// menu) is obeyed: the contents keep their size and place, and the window
-// returns to its size when the compositor restores it.
+// it is configured to. So on Wayland:
+// - the size limits go to the compositor alone, as the protocol's hints;
+// - a maximize or fullscreen the window asks for itself (the title bar's
+//   button) is withdrawn before the compositor answers, so the window stays
+//   as it is;
+// - one the compositor imposes on its own (a key binding, a window menu) is
+//   obeyed: the window takes the size it is given, its contents keep their
+//   size and place, and it returns to its size when the compositor restores
+//   it;
+// - in any other state the window keeps its size, whatever size it is
+//   configured to.
 //
 // Elsewhere (X11, offscreen) the window manager refuses such requests for a
 // window of fixed size, and the guard does nothing.
