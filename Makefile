@@ -16,15 +16,16 @@ JOBS          ?= $(shell nproc 2>/dev/null || echo 2)
 
 # Debian packages by purpose; `deps` installs whichever of them are missing.
 BUILD_PACKAGES := cmake make g++ pkg-config qt6-base-dev qt6-base-private-dev libwayland-dev \
-                  libgl-dev libgtest-dev libgmock-dev libbenchmark-dev libmuparser-dev libedit-dev \
-                  fonts-liberation fonts-dejavu-core
+                  wayland-protocols libgl-dev libgtest-dev libgmock-dev libbenchmark-dev \
+                  libmuparser-dev libedit-dev fonts-liberation fonts-dejavu-core
 # Start-up picks Wayland when the session offers it.
 RUN_PACKAGES  := qt6-wayland
 # What the tests need beyond the build: the real window on Xvfb and on weston
-# nested in it, read through AT-SPI on a session bus as a screen reader does;
+# nested in it (its class read by xprop), read through AT-SPI on a session
+# bus as a screen reader does;
 # the validators of the installed tree (menu entry, metainfo, manual pages, RUNPATH).
-TEST_PACKAGES := python3 xvfb xauth xdotool weston libx11-6 dbus at-spi2-core python3-pyatspi \
-                 desktop-file-utils appstream mandoc binutils $(RUN_PACKAGES)
+TEST_PACKAGES := python3 xvfb xauth xdotool x11-utils weston libx11-6 dbus at-spi2-core \
+                 python3-pyatspi desktop-file-utils appstream mandoc binutils $(RUN_PACKAGES)
 CHECK_PACKAGES := clang libclang-rt-14-dev clang-format
 CLI_BENCH_PACKAGES := bc
 GUI_BENCH_PACKAGES := xvfb xauth x11-utils xdotool speedcrunch

@@ -2,6 +2,7 @@
 
 #include "controls/EditBox.h"
 #include "controls/XPButton.h"
+#include "platform/FixedSizeGuard.h"
 #include "platform/Twips.h"
 #include "ui/WidgetColors.h"
 #include "ui/WindowAccessible.h"
@@ -158,6 +159,7 @@ void ApplyWindowSettings(const FormLayout& layout, QWidget& form, double dpi) {
     SetBackColor(form, layout.backColor);
     form.setFixedSize(TwipsToPixels(layout.size.width(), dpi),
                       TwipsToPixels(layout.size.height(), dpi));
+    FixedSizeGuard::Install(form);
 }
 
 // Chains the controls that take the focus in the order of their tab

@@ -70,6 +70,9 @@ std::unique_ptr<QApplication> StartApplication(int& argc, char** argv) {
     if (!missing.isEmpty()) {
         ReportAndExit(missing.toLocal8Bit().constData());
     }
+    // Set before the first window: the toolkit gives them to the window system.
+    QApplication::setApplicationName(QStringLiteral(TALLIX_APP_ID));
+    QApplication::setDesktopFileName(QStringLiteral(TALLIX_APP_ID));
     QList<HeldMessage> held;
     heldMessages = &held;
     previousHandler = qInstallMessageHandler(&HoldMessages);

@@ -15,7 +15,10 @@ QString MissingDisplayReason();
 // it prints one line on standard error, saying so and how to run the
 // program under a virtual X server, and ends the process with status 1
 // instead of the toolkit's abort. The toolkit's own start-up messages are
-// held back until it is known whether it started.
+// held back until it is known whether it started. The application's id
+// becomes its windows' class on X11 and their application id on Wayland,
+// the names under which the menu entry finds them. The toolkit takes its own
+// options out of argc and argv.
 std::unique_ptr<QApplication> StartApplication(int& argc, char** argv);
 
 // Where the layouts' Windows fonts are missing, uses the free fonts of the

@@ -16,44 +16,7 @@ import sys
 import screen
 
 OUTPUT = (800, 600)
-# The pointer rests in the corner, where only the tip of its arrow shows,
-# within MARGIN pixels of the edges.
-PARKED = (OUTPUT[0] - 1, OUTPUT[1] - 1)
-MARGIN = 10
-BLACK = (0, 0, 0)
-
-
-def window_rect(shot):
-    """The bounding box of the pixels that are not the black desktop, the
-    margin where the parked pointer's tip shows aside."""
-    width, height = OUTPUT[0] - MARGIN, OUTPUT[1] - MARGIN
-    pixels = shot.pixels(0, 0, width, height)
-    lit = [i for i, p in enumerate(pixels) if p != BLACK]
-    if not lit:
-        return None
-    xs = [i % width for i in lit]
-    ys = [i // width for i in lit]
-    return min(xs), min(ys), max(xs) - min(xs) + 1, max(ys) - min(ys) + 1
-
-
-def park_pointer(shot):
-    """Moves the pointer to its corner once weston draws it where it is
-    moved: weston moves its pointer by the X pointer's steps, from where it
-    first saw it, and stops it at its edges."""
-    middle = (OUTPUT[0] // 2, OUTPUT[1] // 2)
-
-    def drawn_in_the_middle():
-        shot.move_pointer(0, 0)
-        shot.move_pointer(*middle)
-        drawn = window_rect(shot)
-        return drawn is not None and abs(drawn[0] - middle[0]) < 5 and \
-            abs(drawn[1] - middle[1]) < 5
-
-    if not screen.wait_for(drawn_in_the_middle, 15, 0.2):
-        screen.skip("weston shows no pointer")
-    shot.move_pointer(*PARKED)
-    if not screen.wait_for(lambda: window_rect(shot) is None, 5):
-        sys.exit("FAIL: the pointer is not where it was moved to")
+BLACK = screen.BLACK
 
 
 def desktop_point(shot):
@@ -74,11 +37,11 @@ def open_error_box(shot, display, window, keys, looks):
     shot.move_pointer(left + 60, top + 38)
     screen.xdotool(display, "click", "1")
     screen.xdotool(display, "type", "--delay", "20", "2=2")
-    shot.move_pointer(*PARKED)
+    shot.move_pointer(*screen.parked(OUTPUT))
     screen.xdotool(display, "key", "Return")
 
     def shown():
-        return window_rect(shot) != window or \
+        return screen.window_rect(shot, OUTPUT) != window or \
             any(shot.pixels(*keys[k]) != looks[k] for k in keys)
 
     if not screen.wait_for(shown, 10):
@@ -92,13 +55,13 @@ def main(tallix, layout):
         display = screen.start_xvfb(processes)
         env = screen.start_weston(processes, display, *OUTPUT)
         shot = screen.Screen(display)
-        park_pointer(shot)
+        screen.park_pointer(shot, OUTPUT)
         app = processes.start([tallix], env=env)
-        if not screen.wait_for(lambda: window_rect(shot) is not None, 20, 0.2):
+        if not screen.wait_for(lambda: screen.window_rect(shot, OUTPUT) is not None, 20, 0.2):
             sys.exit("FAIL: no window on the desktop (tallix %s)" %
                      ("exited %d" % app.returncode if app.poll() is not None else "running"))
         screen.wait_for(lambda: False, 0.5)  # let it draw everything
-        window = window_rect(shot)
+        window = screen.window_rect(shot, OUTPUT)
         keys = {caption: (x + window[0], y + window[1], w, h)
                 for caption, (x, y, w, h) in screen.key_rects(layout).items()}
         looks = {caption: shot.pixels(*rect) for caption, rect in keys.items()}
@@ -107,7 +70,7 @@ def main(tallix, layout):
         check.check("key 1 to key 2", keys["1"], screen.centre(keys["2"]))
         check.check("key 1 to the desktop", keys["1"], desktop_point(shot))
 
-        shot.move_pointer(*PARKED)
+        shot.move_pointer(*screen.parked(OUTPUT))
         open_error_box(shot, display, window, keys, looks)
         free = [rect for caption, rect in keys.items() if shot.pixels(*rect) == looks[caption]]
         if len(free) < 2:

@@ -72,11 +72,12 @@ def start_xvfb(processes, size="1024x768", noreset=False):
     return ":" + number
 
 
-def start_weston(processes, display, width, height):
+def start_weston(processes, display, width, height, title_bars=False):
     """Starts weston as a window of the X server `display` with its desktop
     shell on a black desktop with no panel, where a window goes wherever the
-    shell likes; returns the environment a Wayland client needs. The client
-    draws no title bar, so a window's pixels are its contents."""
+    shell likes; returns the environment a Wayland client needs. Unless
+    `title_bars`, the client draws no title bar, so a window's pixels are its
+    contents."""
     runtime = tempfile.mkdtemp(prefix="tallix-e2e-")
     os.chmod(runtime, 0o700)
     config = os.path.join(runtime, "weston.ini")
@@ -92,10 +93,55 @@ def start_weston(processes, display, width, height):
     path = os.path.join(runtime, socket)
     if not wait_for(lambda: os.path.exists(path), 15):
         skip("weston did not start")
-    client = dict(env, WAYLAND_DISPLAY=socket, QT_QPA_PLATFORM="wayland",
-                  QT_WAYLAND_DISABLE_WINDOWDECORATION="1")
+    client = dict(env, WAYLAND_DISPLAY=socket, QT_QPA_PLATFORM="wayland")
+    if not title_bars:
+        client["QT_WAYLAND_DISABLE_WINDOWDECORATION"] = "1"
     client.pop("DISPLAY")
     return client
+
+
+# On weston's black desktop (weston's output at the top left of the X
+# screen) the pointer rests in the bottom right corner, where only the tip of
+# its arrow shows, within MARGIN pixels of the edges.
+BLACK = (0, 0, 0)
+MARGIN = 10
+
+
+def parked(output):
+    return output[0] - 1, output[1] - 1
+
+
+def window_rect(shot, output):
+    """The bounding box of the pixels of weston's output that are not the
+    black desktop, the margin where the parked pointer's tip shows aside."""
+    width, height = output[0] - MARGIN, output[1] - MARGIN
+    pixels = shot.pixels(0, 0, width, height)
+    lit = [i for i, p in enumerate(pixels) if p != BLACK]
+    if not lit:
+        return None
+    xs = [i % width for i in lit]
+    ys = [i // width for i in lit]
+    return min(xs), min(ys), max(xs) - min(xs) + 1, max(ys) - min(ys) + 1
+
+
+def park_pointer(shot, output):
+    """Moves the pointer to its corner once weston draws it where it is
+    moved: weston moves its pointer by the X pointer's steps, from where it
+    first saw it, and stops it at its edges."""
+    middle = (output[0] // 2, output[1] // 2)
+
+    def drawn_in_the_middle():
+        shot.move_pointer(0, 0)
+        shot.move_pointer(*middle)
+        drawn = window_rect(shot, output)
+        return drawn is not None and abs(drawn[0] - middle[0]) < 5 and \
+            abs(drawn[1] - middle[1]) < 5
+
+    if not wait_for(drawn_in_the_middle, 15, 0.2):
+        skip("weston shows no pointer")
+    shot.move_pointer(*parked(output))
+    if not wait_for(lambda: window_rect(shot, output) is None, 5):
+        sys.exit("FAIL: the pointer is not where it was moved to")
 
 
 def wait_for(condition, seconds, step=0.05):
