@@ -140,6 +140,11 @@ void ApplyCommonSettings(const ControlLayout& layout, QWidget& control, double d
     }
 }
 
+// The text colour of every control whose layout leaves it open, whatever the
+// desktop's theme: the windows' backgrounds and the keys are light by
+// design, and text drawn in a dark theme's light colour would vanish on them.
+constexpr Qt::GlobalColor kDefaultTextColor = Qt::black;
+
 Qt::WindowFlags WindowFlags(const FormLayout& layout) {
     const bool dialog = layout.border == FormBorder::FixedDialog || !layout.showInTaskbar;
     Qt::WindowFlags flags = dialog ? Qt::Dialog : Qt::Window;
@@ -156,6 +161,7 @@ void ApplyWindowSettings(const FormLayout& layout, QWidget& form, double dpi) {
     form.setWindowFlags(WindowFlags(layout));
     form.setFont(layout.font);
     SetBackColor(form, layout.backColor);
+    SetForeColor(form, kDefaultTextColor);
     form.setFixedSize(TwipsToPixels(layout.size.width(), dpi),
                       TwipsToPixels(layout.size.height(), dpi));
 }
