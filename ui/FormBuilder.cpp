@@ -140,11 +140,6 @@ void ApplyCommonSettings(const ControlLayout& layout, QWidget& control, double d
     }
 }
 
-// The text colour of every control whose layout leaves it open, whatever the
-// desktop's theme: the windows' backgrounds and the keys are light by
-// design, and text drawn in a dark theme's light colour would vanish on them.
-constexpr Qt::GlobalColor kDefaultTextColor = Qt::black;
-
 Qt::WindowFlags WindowFlags(const FormLayout& layout) {
     const bool dialog = layout.border == FormBorder::FixedDialog || !layout.showInTaskbar;
     Qt::WindowFlags flags = dialog ? Qt::Dialog : Qt::Window;
@@ -154,6 +149,11 @@ Qt::WindowFlags WindowFlags(const FormLayout& layout) {
     flags.setFlag(Qt::WindowMaximizeButtonHint, layout.maxButton);
     return flags;
 }
+
+// The text colour of every control whose layout leaves it open, whatever the
+// desktop's theme: the windows' backgrounds and the keys are light by
+// design, and text drawn in a dark theme's light colour would vanish on them.
+constexpr Qt::GlobalColor kDefaultTextColor = Qt::black;
 
 void ApplyWindowSettings(const FormLayout& layout, QWidget& form, double dpi) {
     form.setObjectName(layout.name);

@@ -145,9 +145,11 @@ def measure(region, per_row=False):
     return ratio(text, background), background, text
 
 
-def inset(rect, by):
+def placed(origin, rect, by=0):
+    """A rectangle of a window moved to where the window is on the screen
+    and shrunk by `by` pixels on each side."""
     x, y, width, height = rect
-    return x + by, y + by, width - 2 * by, height - 2 * by
+    return origin[0] + x + by, origin[1] + y + by, width - 2 * by, height - 2 * by
 
 
 class ThemeRun:
@@ -189,11 +191,7 @@ class ThemeRun:
 
     def check_controls(self, texts, origin, controls):
         for what, name, part in texts:
-            rect = controls[name][1]
-            rect = (origin[0] + rect[0], origin[1] + rect[1], rect[2], rect[3])
-            if part == "key":
-                rect = inset(rect, 4)
-            region = self.region(rect)
+            region = self.region(placed(origin, controls[name][1], 4 if part == "key" else 0))
             self.check(what, region.after_first() if part == "after first" else region,
                        per_row=part == "key")
 
@@ -204,17 +202,16 @@ class ThemeRun:
                   ((what, contrast) + text + background))
 
 
-def run_theme(tallix, env, main_layout, about_layout, run):
+def run_theme(tallix, main_layout, about_layout, run):
     main_controls = screen.control_rects(main_layout)
     about_controls = screen.control_rects(about_layout)
     with screen.Processes() as processes:
-        processes.start([tallix], env=env)
+        processes.start([tallix], env=run.env)
         main = run.window("Tallix")
         origin = main[:2]
 
         def on_main(name, by=0):
-            x, y, width, height = inset(main_controls[name][1], by)
-            return origin[0] + x, origin[1] + y, width, height
+            return placed(origin, main_controls[name][1], by)
 
         screen.wait_for(lambda: False, 0.5)  # let it draw everything
         # The edit box is measured with the focus on "Arc", already selected,
@@ -228,6 +225,7 @@ def run_theme(tallix, env, main_layout, about_layout, run):
         run.save("main", main)
         run.check_controls(MAIN_TEXTS, origin, main_controls)
         run.check("typed expression", run.region(edit))
+        # The entries are short: two thirds of the list keep clear of its scroll bar.
         entries = on_main("List1", 3)
         selected, others = run.region(
             (entries[0], entries[1], entries[2] * 2 // 3, entries[3])).split_band()
@@ -247,8 +245,7 @@ def run_theme(tallix, env, main_layout, about_layout, run):
         screen.wait_for(lambda: False, 0.5)
         run.save("about", about)
         run.check_controls(ABOUT_TEXTS, about[:2], about_controls)
-        ok = about_controls["cmdOK"][1]
-        run.click((about[0] + ok[0] + ok[2] // 2, about[1] + ok[1] + ok[3] // 2))
+        run.click(screen.centre(placed(about[:2], about_controls["cmdOK"][1])))
 
         run.click(screen.centre(edit))
         screen.xdotool(run.display, "type", "--delay", "20", "=")
@@ -289,7 +286,7 @@ def main(tallix, main_layout, about_layout, gtk3_plugin, shots_dir):
             shot.move_pointer(*PARKED)
             run = ThemeRun(name, environment(display, gtk_theme, config_home), shot, display,
                            shots_dir)
-            box = run_theme(tallix, run.env, main_layout, about_layout, run)
+            box = run_theme(tallix, main_layout, about_layout, run)
         run.report()
         failures += run.failures
         look = "dark" if box < 0.2 else "light" if box > 0.5 else "mid-grey"
