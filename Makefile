@@ -22,10 +22,12 @@ BUILD_PACKAGES := cmake make g++ pkg-config qt6-base-dev qt6-base-private-dev li
 RUN_PACKAGES  := qt6-wayland
 # What the tests need beyond the build: the real window on Xvfb and on weston
 # nested in it (its class read by xprop), read through AT-SPI on a session
-# bus as a screen reader does;
-# the validators of the installed tree (menu entry, metainfo, manual pages, RUNPATH).
+# bus as a screen reader does; the validators of the installed tree (menu
+# entry, metainfo, manual pages, RUNPATH); GTK's light, dark and high-contrast
+# themes, through Qt's gtk3 platform theme.
 TEST_PACKAGES := python3 xvfb xauth xdotool x11-utils weston libx11-6 dbus at-spi2-core \
-                 python3-pyatspi desktop-file-utils appstream mandoc binutils $(RUN_PACKAGES)
+                 python3-pyatspi desktop-file-utils appstream mandoc binutils \
+                 qt6-gtk-platformtheme $(RUN_PACKAGES)
 CHECK_PACKAGES := clang libclang-rt-14-dev clang-format
 CLI_BENCH_PACKAGES := bc
 GUI_BENCH_PACKAGES := xvfb xauth x11-utils xdotool speedcrunch

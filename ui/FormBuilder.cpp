@@ -151,12 +151,18 @@ Qt::WindowFlags WindowFlags(const FormLayout& layout) {
     return flags;
 }
 
+// The text colour of every control whose layout leaves it open, whatever the
+// desktop's theme: the windows' backgrounds and the keys are light by
+// design, and text drawn in a dark theme's light colour would vanish on them.
+constexpr Qt::GlobalColor kDefaultTextColor = Qt::black;
+
 void ApplyWindowSettings(const FormLayout& layout, QWidget& form, double dpi) {
     form.setObjectName(layout.name);
     form.setWindowTitle(layout.caption);
     form.setWindowFlags(WindowFlags(layout));
     form.setFont(layout.font);
     SetBackColor(form, layout.backColor);
+    SetForeColor(form, kDefaultTextColor);
     form.setFixedSize(TwipsToPixels(layout.size.width(), dpi),
                       TwipsToPixels(layout.size.height(), dpi));
     FixedSizeGuard::Install(form);

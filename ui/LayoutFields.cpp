@@ -15,14 +15,15 @@ namespace tallix {
 
 namespace {
 
-// System colours a layout may name instead of a fixed colour.
-constexpr std::array<std::pair<const char*, QPalette::ColorRole>, 6> kSystemColors = {{
+// System colours a layout may name instead of a fixed colour. Sized by its
+// entries: a spare one would match an empty name.
+constexpr auto kSystemColors = std::to_array<std::pair<const char*, QPalette::ColorRole>>({
     {"window", QPalette::Window},
     {"windowText", QPalette::WindowText},
     {"buttonFace", QPalette::Button},
     {"highlight", QPalette::Highlight},
     {"highlightedText", QPalette::HighlightedText},
-}};
+});
 
 std::optional<QColor> ParseColor(const QString& text) {
     static const QRegularExpression rgb(QStringLiteral("^#[0-9a-fA-F]{6}$"));

@@ -10,10 +10,12 @@ import ctypes.util
 import json
 import os
 import shutil
+import struct
 import subprocess
 import sys
 import tempfile
 import time
+import zlib
 
 SKIP = 77  # the exit status ctest is told means "skipped"
 
@@ -173,6 +175,21 @@ def visible_windows(display, *search):
     return xdotool(display, "search", "--onlyvisible", *search).split()
 
 
+def write_png(path, pixels, width, height):
+    """Saves (r, g, b) pixels, row by row, as an 8-bit RGB PNG file."""
+    rows = b"".join(b"\0" + bytes(channel for pixel in pixels[y * width:(y + 1) * width]
+                                   for channel in pixel) for y in range(height))
+
+    def chunk(kind, data):
+        return struct.pack(">I", len(data)) + kind + data + \
+            struct.pack(">I", zlib.crc32(kind + data) & 0xFFFFFFFF)
+
+    with open(path, "wb") as file:
+        file.write(b"\x89PNG\r\n\x1a\n" +
+                   chunk(b"IHDR", struct.pack(">IIBBBBB", width, height, 8, 2, 0, 0, 0)) +
+                   chunk(b"IDAT", zlib.compress(rows)) + chunk(b"IEND", b""))
+
+
 class _XImage(ctypes.Structure):
     _fields_ = [("width", ctypes.c_int), ("height", ctypes.c_int)]
 
@@ -225,19 +242,26 @@ def hot_pixels(pixels):
     return sum(1 for r, g, b in pixels if r >= 200 and 90 <= g <= 200 and b <= 100)
 
 
-def key_rects(layout_path):
-    """The caption and rectangle, in window pixels at 96 dpi, of every button
-    of a window layout, from its twips."""
+def control_rects(layout_path):
+    """The layout entry and rectangle, in window pixels at 96 dpi, of every
+    control of a window layout that has a box (a line has none), by name."""
     with open(layout_path) as file:
         layout = json.load(file)
-    keys = {}
+    controls = {}
     for control in layout["controls"]:
-        if "XPButton" in control.get("class", ""):
+        if "left" in control:
             left, top = round(control["left"] / 15), round(control["top"] / 15)
             right = round((control["left"] + control["width"]) / 15)
             bottom = round((control["top"] + control["height"]) / 15)
-            keys[control["properties"]["caption"]] = (left, top, right - left, bottom - top)
-    return keys
+            controls[control["name"]] = control, (left, top, right - left, bottom - top)
+    return controls
+
+
+def key_rects(layout_path):
+    """The caption and rectangle of every button of a window layout."""
+    return {control["properties"]["caption"]: rect
+            for control, rect in control_rects(layout_path).values()
+            if "XPButton" in control.get("class", "")}
 
 
 def centre(rect):

@@ -82,6 +82,8 @@ const Change kChanges[] = {
      "unknown setting \"captoin\""},
     {"property the button lacks", "\"colorstyle\": 3", "\"colourstyle\": 3", kInsertButton,
      "has no property \"colourstyle\""},
+    {"empty colour", "\"backColor\": \"#ffffff\"", "\"backColor\": \"\"", "",
+     "\"backColor\" is not a colour"},
     {"edit box missing", "\"Text1\"", "\"Text2\"", "Text1", "is missing from the layout"},
     {"edit box of the wrong kind", "\"textBox\"", "\"label\"", "Text1",
      "must be a tallix::EditBox, not a QLabel"},
