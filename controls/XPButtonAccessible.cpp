@@ -1,6 +1,7 @@
 // What assistive technology sees of the button: a push button named by its
-// caption, whose press action clicks it. The tool tip needs nothing here: the
-// control is a plain widget, so QWidget::setToolTip shows it and
+// accessible name, or by its caption when it has none (a window names the
+// buttons whose caption is a sign or a letter), whose press action clicks it. The tool tip needs
+// nothing here: the control is a plain widget, so QWidget::setToolTip shows it and
 // QAccessibleWidget reports it as the description.
 #include "controls/XPButton.h"
 
@@ -14,7 +15,7 @@ public:
         : QAccessibleWidget(button, QAccessible::Button) {}
 
     QString text(QAccessible::Text t) const override {
-        if (t == QAccessible::Name) {
+        if (t == QAccessible::Name && widget()->accessibleName().isEmpty()) {
             return button()->Caption();
         }
         return QAccessibleWidget::text(t);

@@ -10,10 +10,12 @@ import ctypes.util
 import json
 import os
 import shutil
+import struct
 import subprocess
 import sys
 import tempfile
 import time
+import zlib
 
 SKIP = 77  # the exit status ctest is told means "skipped"
 
@@ -144,6 +146,33 @@ def park_pointer(shot, output):
         sys.exit("FAIL: the pointer is not where it was moved to")
 
 
+class RecordingOpener:
+    """Stands in for the desktop's opener: an `xdg-open` first on the PATH of
+    the environment it makes, which records what the program asks it to open,
+    one line each, and opens nothing; Qt asks xdg-open before any browser."""
+
+    def __init__(self):
+        self._folder = tempfile.mkdtemp(prefix="tallix-opener-")
+        self._log = os.path.join(self._folder, "opened")
+        script = os.path.join(self._folder, "xdg-open")
+        with open(script, "w") as file:
+            file.write('#!/bin/sh\nprintf \'%%s\\n\' "$1" >> "%s"\n' % self._log)
+        os.chmod(script, 0o755)
+
+    def environment(self, env):
+        return dict(env, PATH=self._folder + os.pathsep + env.get("PATH", ""))
+
+    def opened(self):
+        """The documents asked for so far, in order."""
+        if not os.path.exists(self._log):
+            return []
+        with open(self._log) as file:
+            return file.read().splitlines()
+
+    def close(self):
+        shutil.rmtree(self._folder, ignore_errors=True)
+
+
 def wait_for(condition, seconds, step=0.05):
     deadline = time.monotonic() + seconds
     while time.monotonic() < deadline:
@@ -217,6 +246,33 @@ class Screen:
                               for j in range(height) for i in range(width))]
         finally:
             self._x.XDestroyImage(image)
+
+
+def contrast(a, b):
+    """The contrast ratio of two (r, g, b) colours as accessibility
+    guidelines define it: 1 for equal colours, 21 for black on white."""
+    def luminance(colour):
+        def linear(channel):
+            c = channel / 255
+            return c / 12.92 if c <= 0.04045 else ((c + 0.055) / 1.055) ** 2.4
+        r, g, b = (linear(c) for c in colour)
+        return 0.2126 * r + 0.7152 * g + 0.0722 * b
+    light, dark = sorted((luminance(a), luminance(b)), reverse=True)
+    return (light + 0.05) / (dark + 0.05)
+
+
+def save_png(path, width, height, pixels):
+    """Writes the (r, g, b) pixels, row by row, as an 8-bit RGB PNG file."""
+    def chunk(kind, data):
+        body = kind + data
+        return struct.pack(">I", len(data)) + body + struct.pack(">I", zlib.crc32(body))
+    rows = b"".join(b"\0" + bytes(c for p in pixels[y * width:(y + 1) * width] for c in p)
+                    for y in range(height))
+    with open(path, "wb") as file:
+        file.write(b"\x89PNG\r\n\x1a\n")
+        file.write(chunk(b"IHDR", struct.pack(">IIBBBBB", width, height, 8, 2, 0, 0, 0)))
+        file.write(chunk(b"IDAT", zlib.compress(rows)))
+        file.write(chunk(b"IEND", b""))
 
 
 def hot_pixels(pixels):
