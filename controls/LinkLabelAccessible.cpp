@@ -4,6 +4,7 @@
 #include "controls/LinkLabel.h"
 
 #include <QAccessibleWidget>
+#include <QTimer>
 
 namespace tallix {
 
@@ -32,7 +33,9 @@ public:
 
     void doAction(const QString& actionName) override {
         if (actionName == pressAction()) {
-            emit link()->Activated();
+            // Activated once the request has been answered, whatever the
+            // window does on activation, as the push buttons are clicked.
+            QTimer::singleShot(0, link(), [link = link()] { emit link->Activated(); });
         } else {
             QAccessibleWidget::doAction(actionName);
         }

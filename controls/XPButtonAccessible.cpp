@@ -6,6 +6,7 @@
 #include "controls/XPButton.h"
 
 #include <QAccessibleWidget>
+#include <QTimer>
 
 namespace tallix {
 
@@ -35,7 +36,10 @@ public:
 
     void doAction(const QString& actionName) override {
         if (actionName == pressAction()) {
-            button()->OnClick();
+            // The click comes once the request has been answered, as with the
+            // toolkit's own buttons: a click that opens a modal box would
+            // otherwise hold the screen reader's request until the box closes.
+            QTimer::singleShot(0, button(), [button = button()] { button->OnClick(); });
         } else {
             QAccessibleWidget::doAction(actionName);
         }

@@ -9,8 +9,9 @@ the entry they surround.
 Runs the window on a private Xvfb with no window manager, where the keyboard
 goes to the window under the pointer, and types with xdotool. The desktop's
 opener is replaced by one that records what it is asked to open and opens
-nothing. The function list is saved as PNG files, without and with the
-focus, in SCREENSHOT_FOLDER (the working folder by default)."""
+nothing. The function list, without and with the focus, and the About box
+with the focus on its link are saved as PNG files in SCREENSHOT_FOLDER (the
+working folder by default), to be looked at."""
 import os
 import sys
 
@@ -91,6 +92,22 @@ def check_about(session, opener):
             screen.wait_for(lambda: not session.about_shown(), 3)
 
 
+def save_about_with_link_focus(session, folder):
+    """The About box after Tab, for a look at the link's focus."""
+    if not session.open_about():
+        session.expect("About opens for a screenshot", False)
+        return
+    session.press("Tab")
+    screen.wait_for(lambda: False, 0.5)
+    box = screen.visible_windows(session.display, "--name", ABOUT)[0]
+    rect = screen.window_geometry(session.display, box)
+    path = os.path.join(folder, "about-link-focus.png")
+    screen.save_png(path, rect[2], rect[3], session.shot.pixels(*rect))
+    print("saved " + path)
+    session.press("Escape")
+    screen.wait_for(lambda: not session.about_shown(), 3)
+
+
 def check_help_key(session, opener):
     session.click(*screen.centre(session.keys["Calculate"]))  # the focus stays on the key
     before = len(opener.opened())
@@ -124,14 +141,18 @@ def check_list_focus(session, layout, folder):
         path = os.path.join(folder, name)
         screen.save_png(path, rect[2], rect[3], pixels)
         print("saved " + path)
-    changed = [(a, b) for a, b in zip(without, with_focus) if a != b]
-    faint = [pair for pair in changed if screen.contrast(*pair) < 3]
-    lowest = min((screen.contrast(*pair) for pair in changed), default=0)
-    print("focus on the list: %d pixels changed, lowest contrast %.2f:1" % (len(changed), lowest))
-    # An entry is the list's width; its outline of dots, one pixel in two,
-    # runs along both long edges.
-    session.expect("the list shows its focus with at least %d contrasting dots" % rect[2],
-                   len(changed) >= rect[2] and not faint)
+    changed = [(i, a, b) for i, (a, b) in enumerate(zip(without, with_focus)) if a != b]
+    lowest = min((screen.contrast(a, b) for _, a, b in changed), default=0)
+    xs = [i % rect[2] for i, _, _ in changed] or [0]
+    ys = [i // rect[2] for i, _, _ in changed] or [0]
+    width, height = max(xs) - min(xs) + 1, max(ys) - min(ys) + 1
+    print("focus on the list: %d pixels changed within %dx%d, lowest contrast %.2f:1"
+          % (len(changed), width, height, lowest))
+    # A dotted outline of an entry, one pixel in two, as the keys' dots; an
+    # entry spans most of the list's width.
+    session.expect("the list shows its focus as contrasting dots around an entry",
+                   lowest >= 3 and width >= rect[2] // 2
+                   and len(changed) >= (width + height - 2) * 9 // 10)
 
 
 def main(tallix, layout, folder="."):
@@ -150,6 +171,7 @@ def main(tallix, layout, folder="."):
             session = Session(display, layout)
             check_help_key(session, opener)
             check_about(session, opener)
+            save_about_with_link_focus(session, folder)
             check_list_focus(session, layout, folder)
     finally:
         opener.close()
