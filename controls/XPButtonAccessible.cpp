@@ -1,8 +1,9 @@
 // What assistive technology sees of the button: a push button named by its
 // accessible name, or by its caption when it has none (a window names the
-// buttons whose caption is a sign or a letter), whose press action clicks it. The tool tip needs
-// nothing here: the control is a plain widget, so QWidget::setToolTip shows it and
-// QAccessibleWidget reports it as the description.
+// buttons whose caption is a sign or a letter), whose press action clicks
+// it. The tool tip needs nothing here: the control is a plain widget, so
+// QWidget::setToolTip shows it and QAccessibleWidget reports it as the
+// description.
 #include "controls/XPButton.h"
 
 #include <QAccessibleWidget>
