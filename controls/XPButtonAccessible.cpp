@@ -1,10 +1,13 @@
 // What assistive technology sees of the button: a push button named by its
-// caption, whose press action clicks it. The tool tip needs nothing here: the
-// control is a plain widget, so QWidget::setToolTip shows it and
-// QAccessibleWidget reports it as the description.
+// accessible name, or by its caption when it has none (a window names the
+// buttons whose caption is a sign or a letter), whose press action clicks
+// it. The tool tip needs nothing here: the control is a plain widget, so
+// QWidget::setToolTip shows it and QAccessibleWidget reports it as the
+// description.
 #include "controls/XPButton.h"
 
 #include <QAccessibleWidget>
+#include <QTimer>
 
 namespace tallix {
 
@@ -14,7 +17,7 @@ public:
         : QAccessibleWidget(button, QAccessible::Button) {}
 
     QString text(QAccessible::Text t) const override {
-        if (t == QAccessible::Name) {
+        if (t == QAccessible::Name && widget()->accessibleName().isEmpty()) {
             return button()->Caption();
         }
         return QAccessibleWidget::text(t);
@@ -34,7 +37,10 @@ public:
 
     void doAction(const QString& actionName) override {
         if (actionName == pressAction()) {
-            button()->OnClick();
+            // The click comes once the request has been answered, as with the
+            // toolkit's own buttons: a click that opens a modal box would
+            // otherwise hold the screen reader's request until the box closes.
+            QTimer::singleShot(0, button(), [button = button()] { button->OnClick(); });
         } else {
             QAccessibleWidget::doAction(actionName);
         }

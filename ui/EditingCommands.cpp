@@ -38,12 +38,15 @@ void DeleteAfterCaret(EditBox& expressionBox) {
 }
 
 void InsertFunction(EditBox& expressionBox, const QListWidget& functionList) {
-    // Ctrl+click can leave the list without a selected entry.
-    const QListWidgetItem* selected = functionList.currentItem();
-    if (selected == nullptr || !selected->isSelected()) {
+    // The selected entry, which need not be the current one: assistive
+    // technology selects an entry without moving the current one, and
+    // Ctrl+click can leave the list with none selected. The list selects one
+    // entry at most.
+    const QList<QListWidgetItem*> selected = functionList.selectedItems();
+    if (selected.isEmpty()) {
         return;
     }
-    QString name = selected->text();
+    QString name = selected.front()->text();
     name.chop(1);
     InsertAtCaret(expressionBox, name);
 }

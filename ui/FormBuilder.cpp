@@ -1,6 +1,8 @@
 #include "ui/FormBuilder.h"
 
 #include "controls/EditBox.h"
+#include "controls/FocusDotsDelegate.h"
+#include "controls/LinkLabel.h"
 #include "controls/XPButton.h"
 #include "platform/FixedSizeGuard.h"
 #include "platform/Twips.h"
@@ -26,11 +28,18 @@ namespace {
 
 using Factory = QWidget* (*)(const ControlLayout&, QWidget& parent);
 
-QWidget* CreateLabel(const ControlLayout& layout, QWidget& parent) {
-    auto* label = new QLabel(layout.caption, &parent);
-    // Captions start at the top left corner of their box, however tall it is.
+// Captions start at the top left corner of their box, however tall it is.
+QWidget* AlignedAtTopLeft(QLabel* label) {
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     return label;
+}
+
+QWidget* CreateLabel(const ControlLayout& layout, QWidget& parent) {
+    return AlignedAtTopLeft(new QLabel(layout.caption, &parent));
+}
+
+QWidget* CreateLink(const ControlLayout& layout, QWidget& parent) {
+    return AlignedAtTopLeft(new LinkLabel(layout.caption, &parent));
 }
 
 QWidget* CreateOptionButton(const ControlLayout& layout, QWidget& parent) {
@@ -46,12 +55,15 @@ QWidget* CreateTextBox(const ControlLayout& layout, QWidget& parent) {
 }
 
 QWidget* CreateListBox(const ControlLayout&, QWidget& parent) {
-    return new QListWidget(&parent);
+    auto* list = new QListWidget(&parent);
+    list->setItemDelegate(new FocusDotsDelegate(list));
+    return list;
 }
 
 QWidget* CreateLine(const ControlLayout& layout, QWidget& parent) {
     auto* line = new QFrame(&parent);
     SetBackColor(*line, layout.foreColor.value_or(Qt::black));
+    MarkDecorative(*line);
     return line;
 }
 
@@ -101,6 +113,8 @@ QWidget* CreateControl(const ControlLayout& layout, QWidget& parent, const QStri
     switch (layout.kind) {
     case ControlKind::Label:
         return CreateLabel(layout, parent);
+    case ControlKind::Link:
+        return CreateLink(layout, parent);
     case ControlKind::OptionButton:
         return CreateOptionButton(layout, parent);
     case ControlKind::TextBox:

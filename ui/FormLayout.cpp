@@ -18,8 +18,9 @@ namespace tallix {
 
 namespace {
 
-constexpr std::array<std::pair<const char*, ControlKind>, 6> kKinds = {{
+constexpr std::array<std::pair<const char*, ControlKind>, 7> kKinds = {{
     {"label", ControlKind::Label},
+    {"link", ControlKind::Link},
     {"optionButton", ControlKind::OptionButton},
     {"textBox", ControlKind::TextBox},
     {"listBox", ControlKind::ListBox},
@@ -159,6 +160,7 @@ void ParseCustom(LayoutFields& fields, ControlLayout& control) {
 void ParseKindSettings(LayoutFields& fields, ControlLayout& control) {
     switch (control.kind) {
     case ControlKind::Label:
+    case ControlKind::Link:
         control.caption = fields.OptionalString(QStringLiteral("caption"));
         break;
     case ControlKind::OptionButton:

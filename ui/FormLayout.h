@@ -30,12 +30,14 @@ namespace tallix {
 //    "font": {...}, "toolTip": "...", "foreColor": "#000000",
 //    "backColor": "#ffffff"}
 //
-// Kinds: "label", "optionButton" (may add "value": true for the selected
-// one), "textBox" (may add "text"), "listBox", "line" (no box or tab index
-// but "x1", "y1", "x2", "y2"; its colour is "foreColor"), and "custom", a
-// control of a registered class ("class": "Quorbit.XPButton") whose saved
-// properties are the "properties" object, the control's property bag with
-// the container's "_extentx" and "_extenty" (hundredths of a millimetre).
+// Kinds: "label", "link" (a label that opens something when clicked or
+// activated from the keyboard; the window decides what), "optionButton" (may
+// add "value": true for the selected one), "textBox" (may add "text"),
+// "listBox", "line" (no box or tab index but "x1", "y1", "x2", "y2"; its
+// colour is "foreColor"), and "custom", a control of a registered class
+// ("class": "Quorbit.XPButton") whose saved properties are the "properties"
+// object, the control's property bag with the container's "_extentx" and
+// "_extenty" (hundredths of a millimetre).
 // Colours are "#rrggbb" or a system colour by name ("highlight",
 // "highlightedText", "window", "windowText", "buttonFace").
 // Fonts: "name" and "size" (points), optional "bold", "italic", "underline".
@@ -44,7 +46,7 @@ namespace tallix {
 // another case). Every position and size is whole twips: a window at most
 // 61,440 twips (4096 pixels at 96 dpi) on a side, every control's box and
 // every line's ends inside it.
-enum class ControlKind { Label, OptionButton, TextBox, ListBox, Line, Custom };
+enum class ControlKind { Label, Link, OptionButton, TextBox, ListBox, Line, Custom };
 
 struct ControlLayout {
     ControlKind kind = ControlKind::Label;

@@ -7,7 +7,9 @@ namespace tallix {
 
 // The keypad of the main window: which button inserts which text at the
 // caret. Invariant: every button appears once, and the text a button
-// inserts is also its caption in the stored layout.
+// inserts is also its caption in the stored layout. What a screen reader
+// announces for the keys that show a sign is in kSpokenNames
+// (ui/SpokenNames.h).
 struct KeypadKey {
     std::string_view button;
     std::string_view inserts;

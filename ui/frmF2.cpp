@@ -1,35 +1,29 @@
 #include "ui/frmF2.h"
 
+#include "controls/LinkLabel.h"
 #include "controls/XPButton.h"
 #include "platform/Twips.h"
 #include "ui/CommandButtons.h"
 
-#include <QMouseEvent>
+#include <QShortcut>
 
 namespace tallix {
 
 frmF2::frmF2(DesktopService& desktop, QWidget* owner, const QString& layoutPath)
     : QDialog(owner), desktop_(desktop),
       controls_(BuildForm(LoadFormLayout(layoutPath), *this, ScreenLogicalDpi())),
-      Label1_(controls_.Get<QLabel>(QStringLiteral("Label1"))),
+      Label1_(controls_.Get<LinkLabel>(QStringLiteral("Label1"))),
       cmdOK_(controls_.Get<XPButton>(QLatin1String(kAboutOkButton))) {
-    Label1_.setCursor(Qt::PointingHandCursor);
-    Label1_.installEventFilter(this);
-    // OK closes the box; closing it through the frame ends exec() the same way.
+    // The link comes first in the tab order, but the box opens with OK in
+    // the focus, so that Enter closes it at once; Tab reaches the link.
+    cmdOK_.setFocus();
+    // OK closes the box; closing it through the frame or with Escape ends
+    // exec() the same way. The button takes every key it is given, so Escape
+    // is a shortcut of the box rather than a key left to the dialog.
     connect(&cmdOK_, &XPButton::Click, this, &QDialog::accept);
-}
-
-// A label has no Click of its own: a left button released over it is one.
-bool frmF2::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == &Label1_ && event->type() == QEvent::MouseButtonRelease) {
-        const auto* mouse = static_cast<QMouseEvent*>(event);
-        if (mouse->button() == Qt::LeftButton &&
-            Label1_.rect().contains(mouse->position().toPoint())) {
-            Label1_Click();
-            return true;
-        }
-    }
-    return QDialog::eventFilter(watched, event);
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, this, &QDialog::reject);
+    connect(&Label1_, &LinkLabel::Activated, this, &frmF2::Label1_Click);
 }
 
 // The box stays open: the user may still read it or press OK.

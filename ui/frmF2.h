@@ -4,16 +4,16 @@
 #include "ui/FormBuilder.h"
 
 #include <QDialog>
-#include <QLabel>
 
 namespace tallix {
 
+class LinkLabel;
 class XPButton;
 
 // frmF2: the About box, with the product name, version and the maker's web
-// address as a link (Label1); cmdOK closes it. Built from its stored layout
-// on construction, so a box made for each About command always opens in its
-// initial layout; it keeps no state.
+// address as a link (Label1); cmdOK closes it, and so does Escape. Built from
+// its stored layout on construction, so a box made for each About command
+// always opens in its initial layout; it keeps no state.
 class frmF2 : public QDialog {
     Q_OBJECT
 
@@ -28,18 +28,15 @@ public:
     explicit frmF2(DesktopService& desktop, QWidget* owner = nullptr,
                    const QString& layoutPath = kLayoutResource);
 
-    QLabel& Label1() const { return Label1_; }
+    LinkLabel& Label1() const { return Label1_; }
     XPButton& cmdOK() const { return cmdOK_; }
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void Label1_Click();
 
     DesktopService& desktop_;
     FormControls controls_;
-    QLabel& Label1_;
+    LinkLabel& Label1_;
     XPButton& cmdOK_;
 };
 

@@ -8,9 +8,11 @@
 #include "ui/EditingCommands.h"
 #include "ui/FunctionList.h"
 #include "ui/Keypad.h"
+#include "ui/SpokenNames.h"
 #include "ui/WidgetColors.h"
 
 #include <QLabel>
+#include <QShortcut>
 
 #include <array>
 #include <utility>
@@ -27,8 +29,10 @@ frmMain::frmMain(frmMainServices services, const FormLayout& layout)
       Option2_(controls_.Get<QRadioButton>(QStringLiteral("Option2"))),
       List1_(controls_.Get<QListWidget>(QStringLiteral("List1"))) {
     LinkLabels();
+    NameControls();
     ConnectKeypad();
     ConnectCommands();
+    ConnectHelpKey();
     connect(&Text1_, &EditBox::KeyPress, this, &frmMain::Text1_KeyPress);
     Load();
 }
@@ -46,6 +50,13 @@ void frmMain::LinkLabels() {
         auto& control = controls_.Get<QWidget>(QLatin1String(controlName));
         label.setBuddy(&control);
         control.setAccessibleName(label.text());
+    }
+}
+
+// The captions stay on screen; a screen reader hears what the control does.
+void frmMain::NameControls() {
+    for (const SpokenName& spoken : kSpokenNames) {
+        controls_.Get<QWidget>(ToQString(spoken.control)).setAccessibleName(ToQString(spoken.name));
     }
 }
 
@@ -86,6 +97,14 @@ void frmMain::ConnectCommands() {
         auto& button = controls_.Get<XPButton>(ToQString(command.button));
         connect(&button, &XPButton::Click, this, command.command);
     }
+}
+
+// F1 is a click on Help wherever the focus is in the window, as on most
+// desktops.
+void frmMain::ConnectHelpKey() {
+    auto* helpKey = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    connect(helpKey, &QShortcut::activated, &controls_.Get<XPButton>(ToQString(kHelpButton)),
+            &XPButton::Click);
 }
 
 void frmMain::Text1_KeyPress(int& KeyAscii) {

@@ -51,6 +51,8 @@ private:
     frmMain(frmMainServices services, const FormLayout& layout);
 
     void LinkLabels();
+    void NameControls();
+    void ConnectHelpKey();
     void Load();
     void ConnectKeypad();
     void ConnectCommands();

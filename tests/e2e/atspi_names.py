@@ -1,13 +1,16 @@
 #!/usr/bin/env python3
-"""Reads the running tallix through AT-SPI, as a screen reader does.
+"""Reads and drives the running tallix through AT-SPI, as a screen reader does.
 
 Usage: atspi_names.py PATH-TO-TALLIX
 
 Starts a private session bus, a virtual X server, the AT-SPI bus and the
 program, then looks for the main window, the edit box, the function list and
-some buttons by role and name. Exits 0 when all are found, 1 when one is
-missing or wrong, 77 (a skip) when one of the pieces around the program
-cannot be started here.
+the keys by role and name; selects functions in the list as a screen reader
+does and inserts them with Insert's action; opens the About box through its
+button's action, reads its controls and opens its link through the link's
+action, with the desktop's opener replaced by one that only records. Exits 0
+when all is as expected, 1 when something is missing or wrong, 77 (a skip)
+when one of the pieces around the program cannot be started here.
 """
 
 import importlib.util
@@ -24,15 +27,44 @@ BUS_LAUNCHERS = ("/usr/libexec/at-spi-bus-launcher", "/usr/lib/at-spi2-core/at-s
 START_SECONDS = 10
 APPEAR_SECONDS = 15
 
-# (role, name, description); None accepts any description.
+# (role, name, description); None accepts any description. A key that shows
+# a sign or a letter is heard by what it does; the angle options by their unit.
 EXPECTED = [
     ("frame", "Tallix", None),
     ("text", "Expression", None),
     ("list", "Function", None),
     ("push button", "Calculate", ""),
-    ("push button", "D", "Delete"),
-    ("push button", ".", "Decimal Point"),
+    ("push button", "1", ""),
+    ("push button", "Plus", ""),
+    ("push button", "Minus", ""),
+    ("push button", "Multiply", ""),
+    ("push button", "Divide", ""),
+    ("push button", "Power", ""),
+    ("push button", "Open parenthesis", ""),
+    ("push button", "Close parenthesis", ""),
+    ("push button", "Delete", "Delete"),
+    ("push button", "Backspace", "Backspace"),
+    ("push button", "Decimal point", "Decimal Point"),
     ("push button", "Insert", "Select And Insert A Function"),
+    ("radio button", "Arc (radians)", None),
+    ("radio button", "Angle (degrees)", None),
+]
+# The About box's controls, in order: its rule only decorates and is left out.
+ABOUT_CHILDREN = [
+    ("label", "Tallix"),
+    ("label", "Version 1.0"),
+    ("link", "tallix.example.org"),
+    ("push button", "OK"),
+]
+ABOUT_LINK = "http://tallix.example.org/ourfiles"
+# The ways a screen reader selects an entry of the list on this toolkit's
+# bridge (the list offers the Table interface, its entries a Toggle action),
+# and the entry each selects; Insert must then insert that function.
+SELECTIONS = [
+    ("the list's row selection", "sin()",
+     lambda entries, row: entries.queryTable().addRowSelection(row)),
+    ("the entry's Toggle action", "tan()",
+     lambda entries, row: press(entries.getChildAtIndex(row), "Toggle")),
 ]
 # (role, name) of a control and the label a screen reader reads for it.
 LABELLED = [("text", "Expression", "Expression")]
@@ -143,7 +175,76 @@ def check_tree(window):
         for role, name, description, _ in found:
             print(f"  {role} {name!r} {description!r}")
         fail("not found: " + "; ".join(missing))
-    print("PASS")
+
+
+def find(window, role, name):
+    node = next((node for node in nodes_under(window)
+                 if (node.getRoleName(), node.name) == (role, name)), None)
+    if node is None:
+        fail(f"no {role} {name!r}")
+    return node
+
+
+def press(node, action):
+    """Runs the node's action of that name, as a screen reader does."""
+    actions = node.queryAction()
+    names = [actions.getName(i) for i in range(actions.nActions)]
+    if action not in names:
+        fail(f"{node.getRoleName()} {node.name!r} has no action {action!r} (has {names})")
+    actions.doAction(names.index(action))
+
+
+def text_of(node):
+    return node.queryText().getText(0, -1)
+
+
+def check_selections(window):
+    """Each way of selecting an entry, then Insert's action, on a cleared
+    expression box: the box must show the selected function."""
+    entries = find(window, "list", "Function")
+    expression = find(window, "text", "Expression")
+    names = [entries.getChildAtIndex(i).name for i in range(entries.childCount)]
+    for how, entry, select in SELECTIONS:
+        press(find(window, "push button", "Clear"), "Press")
+        screen.wait_for(lambda: text_of(expression) == "", 5)
+        select(entries, names.index(entry))
+        press(find(window, "push button", "Insert"), "Press")
+        wanted = entry[:-1]
+        screen.wait_for(lambda: text_of(expression) == wanted, 5)
+        if text_of(expression) != wanted:
+            fail(f"{entry} selected by {how}: Insert gave {text_of(expression)!r}, "
+                 f"not {wanted!r}")
+        print(f"{entry} selected by {how}: Insert gave {wanted!r}")
+
+
+def about_box(application):
+    boxes = [application.getChildAtIndex(i) for i in range(application.childCount)]
+    return next((box for box in boxes
+                 if box is not None and (box.getRoleName(), box.name) == ("dialog", "About Tallix")),
+                None)
+
+
+def check_about(window, opener):
+    """Opens the About box by its button's action, reads its controls and
+    opens the link by the link's action; OK's action closes the box."""
+    application = window.parent
+    press(find(window, "push button", "About"), "Press")
+    if not screen.wait_for(lambda: about_box(application) is not None, 10):
+        fail("the About box did not come up")
+    box = about_box(application)
+    children = [(box.getChildAtIndex(i).getRoleName(), box.getChildAtIndex(i).name)
+                for i in range(box.childCount)]
+    if children != ABOUT_CHILDREN:
+        fail(f"the About box shows {children}, not {ABOUT_CHILDREN}")
+    print(f"About box: {children}")
+    press(find(box, "link", "tallix.example.org"), "Press")
+    screen.wait_for(lambda: opener.opened(), 5)
+    if opener.opened() != [ABOUT_LINK]:
+        fail(f"the link's action opened {opener.opened()}, not {ABOUT_LINK}")
+    print(f"the link's action opened {ABOUT_LINK}")
+    press(find(box, "push button", "OK"), "Press")
+    if not screen.wait_for(lambda: about_box(application) is None, 5):
+        fail("OK's action left the About box open")
 
 
 def inside_session(tallix):
@@ -155,8 +256,16 @@ def inside_session(tallix):
         start_accessibility_bus(processes)
         environment = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb")
         environment.pop("WAYLAND_DISPLAY", None)
-        program = processes.start([tallix], env=environment)
-        check_tree(main_window_of(program.pid, program))
+        opener = screen.RecordingOpener()
+        try:
+            program = processes.start([tallix], env=opener.environment(environment))
+            window = main_window_of(program.pid, program)
+            check_tree(window)
+            check_selections(window)
+            check_about(window, opener)
+        finally:
+            opener.close()
+    print("PASS")
     return 0
 
 

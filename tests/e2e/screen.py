@@ -146,6 +146,33 @@ def park_pointer(shot, output):
         sys.exit("FAIL: the pointer is not where it was moved to")
 
 
+class RecordingOpener:
+    """Stands in for the desktop's opener: an `xdg-open` first on the PATH of
+    the environment it makes, which records what the program asks it to open,
+    one line each, and opens nothing; Qt asks xdg-open before any browser."""
+
+    def __init__(self):
+        self._folder = tempfile.mkdtemp(prefix="tallix-opener-")
+        self._log = os.path.join(self._folder, "opened")
+        script = os.path.join(self._folder, "xdg-open")
+        with open(script, "w") as file:
+            file.write('#!/bin/sh\nprintf \'%%s\\n\' "$1" >> "%s"\n' % self._log)
+        os.chmod(script, 0o755)
+
+    def environment(self, env):
+        return dict(env, PATH=self._folder + os.pathsep + env.get("PATH", ""))
+
+    def opened(self):
+        """The documents asked for so far, in order."""
+        if not os.path.exists(self._log):
+            return []
+        with open(self._log) as file:
+            return file.read().splitlines()
+
+    def close(self):
+        shutil.rmtree(self._folder, ignore_errors=True)
+
+
 def wait_for(condition, seconds, step=0.05):
     deadline = time.monotonic() + seconds
     while time.monotonic() < deadline:
@@ -234,6 +261,22 @@ class Screen:
                               for j in range(height) for i in range(width))]
         finally:
             self._x.XDestroyImage(image)
+
+
+def luminance(colour):
+    """The relative luminance of an (r, g, b) colour: 0 for black, 1 for white."""
+    def linear(channel):
+        c = channel / 255
+        return c / 12.92 if c <= 0.04045 else ((c + 0.055) / 1.055) ** 2.4
+    r, g, b = (linear(c) for c in colour)
+    return 0.2126 * r + 0.7152 * g + 0.0722 * b
+
+
+def contrast(a, b):
+    """The contrast ratio of two (r, g, b) colours as accessibility
+    guidelines define it: 1 for equal colours, 21 for black on white."""
+    light, dark = sorted((luminance(a), luminance(b)), reverse=True)
+    return (light + 0.05) / (dark + 0.05)
 
 
 def hot_pixels(pixels):

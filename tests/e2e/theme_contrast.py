@@ -74,20 +74,6 @@ ABOUT_TEXTS = [
 ]
 
 
-def luminance(pixel):
-    def linear(channel):
-        c = channel / 255
-        return c / 12.92 if c <= 0.04045 else ((c + 0.055) / 1.055) ** 2.4
-
-    r, g, b = map(linear, pixel)
-    return 0.2126 * r + 0.7152 * g + 0.0722 * b
-
-
-def ratio(a, b):
-    first, second = luminance(a) + 0.05, luminance(b) + 0.05
-    return max(first, second) / min(first, second)
-
-
 class Region:
     """A rectangle of a screenshot: its pixels row by row, and its width."""
 
@@ -108,7 +94,7 @@ class Region:
     def after_first(self):
         """What lies to the right of the first thing drawn and the gap after it."""
         background = self.background()
-        inked = [any(ratio(self.pixels[y * self.width + x], background) >= INK
+        inked = [any(screen.contrast(self.pixels[y * self.width + x], background) >= INK
                      for y in range(self.height)) for x in range(self.width)]
         first = inked.index(True) if True in inked else self.width
         gap = inked.index(False, first) if False in inked[first:] else self.width
@@ -137,12 +123,12 @@ def measure(region, per_row=False):
     ink = [(pixel, background) for row, background in
            ((row, collections.Counter(row).most_common(1)[0][0] if per_row else common)
             for row in rows)
-           for pixel in row if ratio(pixel, background) >= INK]
+           for pixel in row if screen.contrast(pixel, background) >= INK]
     if len(ink) < 5:
         return 1.0, common, common
-    text = max(ink, key=lambda entry: ratio(*entry))[0]
-    background = min({background for _, background in ink}, key=lambda b: ratio(text, b))
-    return ratio(text, background), background, text
+    text = max(ink, key=lambda entry: screen.contrast(*entry))[0]
+    background = min({background for _, background in ink}, key=lambda b: screen.contrast(text, b))
+    return screen.contrast(text, background), background, text
 
 
 def placed(origin, rect, by=0):
@@ -255,7 +241,7 @@ def run_theme(tallix, main_layout, about_layout, run):
         run.save("error", box)
         upper = (box[0] + 4, box[1] + 4, box[2] - 8, box[3] // 2)
         run.check("error message", run.region(upper).after_first())
-        return luminance(run.region(box).background())
+        return screen.luminance(run.region(box).background())
 
 
 def environment(display, gtk_theme, config_home):
