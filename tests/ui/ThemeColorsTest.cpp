@@ -1,3 +1,4 @@
+#include "controls/LinkLabel.h"
 #include "tests/ui/MainWindowHarness.h"
 #include "ui/Contrast.h"
 #include "ui/frmF2.h"
