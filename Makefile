@@ -16,8 +16,8 @@ JOBS          ?= $(shell nproc 2>/dev/null || echo 2)
 
 # Debian packages by purpose; `deps` installs whichever of them are missing.
 BUILD_PACKAGES := cmake make g++ pkg-config qt6-base-dev qt6-base-private-dev libwayland-dev \
-                  wayland-protocols libgl-dev libgtest-dev libgmock-dev libbenchmark-dev \
-                  libmuparser-dev libedit-dev fonts-liberation fonts-dejavu-core
+                  wayland-protocols libxcb1-dev libgl-dev libgtest-dev libgmock-dev \
+                  libbenchmark-dev libmuparser-dev libedit-dev fonts-liberation fonts-dejavu-core
 # Start-up picks Wayland when the session offers it.
 RUN_PACKAGES  := qt6-wayland
 # What the tests need beyond the build: the real window on Xvfb and on weston

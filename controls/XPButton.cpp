@@ -1,5 +1,6 @@
 #include "controls/XPButton.h"
 
+#include "platform/PointerArrival.h"
 #include "platform/PropertyBag.h"
 
 #include <QAccessible>
@@ -32,6 +33,7 @@ XPButton::XPButton(QWidget* parent, bool runMode)
     tmrCheck.setObjectName(QStringLiteral("tmrCheck"));
     tmrCheck.setInterval(HoverInterval);
     connect(&tmrCheck, &QTimer::timeout, this, &XPButton::PollHover);
+    connect(&ApplicationPointerArrival(), &PointerArrival::Arrived, this, &XPButton::WakeHoverPoll);
     // MouseMove is raised for every move over the control, button held or not.
     setMouseTracking(true);
     InstallAccessibility();
@@ -113,6 +115,7 @@ void XPButton::setRoundedValue(int NewValue) {
 
 void XPButton::StartTimerInRunMode() {
     // Inside a window designer nothing hovers: the poll runs only at run time.
+    hoverResting_ = false;
     if (runMode_) {
         tmrCheck.start();
     } else {

@@ -71,7 +71,11 @@ public:
     // all buttons of the application share.
     void setPointerProbe(tallix::PointerProbe* probe);
 
-    // One hover poll: tmrCheck runs it every 50 ms at run time.
+    // One hover poll: tmrCheck runs it every 50 ms at run time, while the
+    // pointer is over one of the application's windows. A poll that finds it
+    // over none of them leaves the timer stopped (the control is then not
+    // hot) until the pointer arrives again: nothing can become hot meanwhile,
+    // and an open calculator costs no wake-ups while the user works elsewhere.
     void PollHover();
 
     int CaptionAlignment() const { return captionAlignment_; }
@@ -198,6 +202,8 @@ private:
     mutable bool surfaceStale_ = true; // a repaint was asked for and not drawn yet
 
     QTimer tmrCheck;
+    bool hoverResting_ = false; // tmrCheck stopped until the pointer arrives
+    void WakeHoverPoll();
 
     // Container services.
     QString displayName_;

@@ -290,9 +290,26 @@ void XPButton::PollHover() {
         DrawButton();
         emit MouseLeaves(ptCursor.x(), ptCursor.y());
     }
-    if (wasRunning) {
-        tmrCheck.start();
+    if (!wasRunning) {
+        return;
     }
+    if (sample.overApplication) {
+        tmrCheck.start();
+    } else {
+        hoverResting_ = true;
+    }
+}
+
+void XPButton::WakeHoverPoll() {
+    if (!hoverResting_) {
+        return;
+    }
+    hoverResting_ = false;
+    tmrCheck.start();
+    // The first poll comes at once, as the pointer may have come straight
+    // onto the control; queued, so that no handler of the hover events runs
+    // inside the window system's event delivery.
+    QMetaObject::invokeMethod(this, &XPButton::PollHover, Qt::QueuedConnection);
 }
 
 } // namespace tallix

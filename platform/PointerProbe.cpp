@@ -1,5 +1,6 @@
 #include "platform/PointerProbe.h"
 
+#include "platform/PointerArrival.h"
 #include "platform/SurfacePointerProbe.h"
 #include "platform/WaylandPointerWatch.h"
 
@@ -50,7 +51,10 @@ bool MayMoveThePointer(QEvent::Type type) {
 
 PointerSample DirectPointerProbe::Sample() {
     const QPoint pos = QCursor::pos();
-    return {pos, QApplication::widgetAt(pos)};
+    QWidget* widget = QApplication::widgetAt(pos);
+    // Where the window manager draws the title bars, a point of one of our
+    // windows is a point of one of its widgets.
+    return {pos, widget, widget != nullptr};
 }
 
 SharedPointerProbe::SharedPointerProbe(PointerProbe& source, int maxAgeMs, QObject* parent)
@@ -88,14 +92,20 @@ PointerProbe& ApplicationPointerProbe() {
         // Children of the application, so they go when the application does
         // and a later application object gets fresh ones.
         QCoreApplication* app = QCoreApplication::instance();
+        PointerArrival& arrival = ApplicationPointerArrival();
         PointerProbe* source = &direct;
         // Only Wayland has a watch; it shows a client the pointer only over
         // the client's own windows.
         if (QPointer<WaylandPointerWatch> watch = WaylandPointerWatch::Create(app)) {
             source = new SurfacePointerProbe([watch] { return watch ? watch->Window() : nullptr; },
                                              SurfacePointerProbe::LastReportedPosition, app);
+            QObject::connect(watch, &WaylandPointerWatch::Entered, &arrival,
+                             &PointerArrival::Notify);
         }
         shared = new SharedPointerProbe(*source, SharedPointerProbe::DefaultMaxAgeMs, app);
+        // An arrival the toolkit withheld from a blocked window is news too.
+        QObject::connect(&arrival, &PointerArrival::Arrived, shared,
+                         &SharedPointerProbe::Invalidate);
     }
     return *shared;
 }

@@ -14,6 +14,9 @@ namespace tallix {
 struct PointerSample {
     QPoint screenPos;
     QPointer<QWidget> widget;
+    // Whether the pointer is over one of the application's windows at all, on
+    // a widget or not (a title bar the window draws itself holds none).
+    bool overApplication = false;
 };
 
 // The two window-system queries of a hover poll.
@@ -81,8 +84,9 @@ private:
 };
 
 // The probe the buttons of this application share, over the queries the
-// platform the application runs on can answer truly; lives as long as the
-// application object.
+// platform the application runs on can answer truly; its answer is renewed
+// whenever ApplicationPointerArrival() reports an arrival. Lives as long as
+// the application object.
 PointerProbe& ApplicationPointerProbe();
 
 } // namespace tallix

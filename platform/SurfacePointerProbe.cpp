@@ -41,7 +41,7 @@ PointerSample SurfacePointerProbe::Sample() {
     const QPoint pos = position_();
     const QWindow* window = window_();
     QWidget* top = window ? TopLevelOf(window) : nullptr;
-    return {pos, top ? WidgetIn(*top, pos) : nullptr};
+    return {pos, top ? WidgetIn(*top, pos) : nullptr, window != nullptr};
 }
 
 QPoint SurfacePointerProbe::LastReportedPosition() {

@@ -44,6 +44,7 @@ struct WaylandPointerWatch::Listeners {
     static void Enter(void* data, wl_pointer*, uint32_t, wl_surface* surface, wl_fixed_t,
                       wl_fixed_t) {
         Watch(data).entered_ = surface;
+        emit Watch(data).Entered();
     }
     static void Leave(void* data, wl_pointer*, uint32_t, wl_surface*) {
         Watch(data).entered_ = nullptr;

@@ -22,6 +22,8 @@ namespace tallix {
 //
 // Its events are dispatched with the toolkit's on the GUI thread.
 class WaylandPointerWatch final : public QObject {
+    Q_OBJECT
+
 public:
     // A watch on the application's Wayland connection that lives as long as
     // `parent`; none when the application does not run on Wayland.
@@ -31,6 +33,11 @@ public:
     // The top-level window whose surface the pointer is over; none while it
     // is over no surface of ours.
     QWindow* Window() const;
+
+signals:
+    // The compositor says the pointer has entered one of our surfaces,
+    // whether or not a modal box blocks its window.
+    void Entered();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

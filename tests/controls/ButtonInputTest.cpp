@@ -41,6 +41,17 @@ public:
     QStringList lines;
 };
 
+// The application's own answers, counted.
+class CountingProbe final : public tallix::PointerProbe {
+public:
+    tallix::PointerSample Sample() override {
+        ++polls;
+        return direct.Sample();
+    }
+    tallix::DirectPointerProbe direct;
+    int polls = 0;
+};
+
 bool ShowsPressed(XPButton& button) {
     return QAccessible::queryAccessibleInterface(&button)->state().pressed;
 }
@@ -278,6 +289,28 @@ private slots:
         QTest::qWait(200); // four more polls
         QCOMPARE(enters.count(), 1);
         QCOMPARE(leaves.count(), 1);
+    }
+
+    // While the pointer is over none of the application's windows the poll
+    // rests: no tick comes after the one that finds it outside (and takes
+    // the hot look away), until the pointer enters a window again.
+    void hoverPollRestsWhileThePointerIsOutsideEveryWindow() {
+        CountingProbe probe;
+        button_->setPointerProbe(&probe);
+        const QTimer* poll = button_->findChild<QTimer*>("tmrCheck");
+        QSignalSpy enters(button_, &XPButton::MouseEnters);
+        QSignalSpy leaves(button_, &XPButton::MouseLeaves);
+        PointAt({29, 11});
+        QTRY_COMPARE(enters.count(), 1);
+        QCursor::setPos(window_->geometry().bottomRight() + QPoint(40, 40));
+        QTRY_COMPARE(leaves.count(), 1);
+        QVERIFY(!poll->isActive());
+        const int polls = probe.polls;
+        QTest::qWait(200); // four poll periods
+        QCOMPARE(probe.polls, polls);
+        PointAt({29, 11});
+        QTRY_COMPARE(enters.count(), 2);
+        QVERIFY(poll->isActive());
     }
 
     // The polls share one answer while the pointer rests; a change that puts

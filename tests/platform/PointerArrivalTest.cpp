@@ -1,0 +1,69 @@
+#include "platform/PointerArrival.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QSignalSpy>
+#include <QtTest>
+
+#include <xcb/xcb.h>
+
+// The arrivals that wake the hover polls: the toolkit's enter events, and
+// the X server's crossing events as they reach the application, even those
+// the toolkit withholds from a window that a modal box blocks.
+class PointerArrivalTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void xEventsThatMeanThePointerCameIn_data() {
+        QTest::addColumn<QByteArray>("eventType");
+        QTest::addColumn<int>("responseType");
+        QTest::addColumn<int>("genericType");
+        QTest::addColumn<bool>("arrival");
+        QTest::newRow("core enter")
+            << QByteArray("xcb_generic_event_t") << XCB_ENTER_NOTIFY << 0 << true;
+        QTest::newRow("core enter sent by a client")
+            << QByteArray("xcb_generic_event_t") << (XCB_ENTER_NOTIFY | 0x80) << 0 << true;
+        QTest::newRow("XInput 2 enter")
+            << QByteArray("xcb_generic_event_t") << XCB_GE_GENERIC << 7 << true;
+        QTest::newRow("core leave")
+            << QByteArray("xcb_generic_event_t") << XCB_LEAVE_NOTIFY << 0 << false;
+        QTest::newRow("core motion")
+            << QByteArray("xcb_generic_event_t") << XCB_MOTION_NOTIFY << 0 << false;
+        QTest::newRow("XInput 2 leave")
+            << QByteArray("xcb_generic_event_t") << XCB_GE_GENERIC << 8 << false;
+        QTest::newRow("XInput 2 motion")
+            << QByteArray("xcb_generic_event_t") << XCB_GE_GENERIC << 6 << false;
+        QTest::newRow("not an X event")
+            << QByteArray("windows_generic_MSG") << XCB_ENTER_NOTIFY << 0 << false;
+    }
+    void xEventsThatMeanThePointerCameIn() {
+        QFETCH(QByteArray, eventType);
+        QFETCH(int, responseType);
+        QFETCH(int, genericType);
+        QFETCH(bool, arrival);
+        tallix::PointerArrival watch(*QCoreApplication::instance());
+        QSignalSpy arrived(&watch, &tallix::PointerArrival::Arrived);
+        xcb_ge_generic_event_t event{};
+        event.response_type = uint8_t(responseType);
+        event.event_type = uint16_t(genericType);
+        QVERIFY(!watch.nativeEventFilter(eventType, &event, nullptr)); // never swallowed
+        QCOMPARE(arrived.count(), arrival ? 1 : 0);
+    }
+
+    // The toolkit's enter, to a window or to a widget, is an arrival; its
+    // leave is not.
+    void toolkitEnterIsAnArrival() {
+        tallix::PointerArrival watch(*QCoreApplication::instance());
+        QSignalSpy arrived(&watch, &tallix::PointerArrival::Arrived);
+        QObject receiver;
+        QEvent leave(QEvent::Leave);
+        QCoreApplication::sendEvent(&receiver, &leave);
+        QCOMPARE(arrived.count(), 0);
+        QEvent enter(QEvent::Enter);
+        QCoreApplication::sendEvent(&receiver, &enter);
+        QCOMPARE(arrived.count(), 1);
+    }
+};
+
+QTEST_MAIN(PointerArrivalTest)
+#include "PointerArrivalTest.moc"
