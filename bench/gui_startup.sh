@@ -1,42 +1,55 @@
 #!/usr/bin/env bash
-# Start-up and idle figures of Tallix against SpeedCrunch, under Xvfb.
+# Start-up and idle figures of Tallix against the floor (a bare Qt window of
+# the same size, bare_window) and SpeedCrunch, under Xvfb.
 #
 #   bench/gui_startup.sh path/to/tallix        (make bench-gui)
 #
-# For each program, RUNS times (default 5), after one unmeasured warm-up run:
-#   map   time from starting the process to its first top-level window being
-#         mapped (the MapNotify seen by an xev on the root window);
-#   PSS   proportional resident memory one second after the map
-#         (/proc/PID/smaps_rollup);
-#   idle  CPU time used during IDLE_SECONDS (default 20) with the pointer
-#         resting over the keypad, by the program and by the X server, from
-#         the scheduler's nanosecond counters (/proc/PID/task/*/schedstat).
-# Prints the medians and the ratios against the targets, then checks that
-# a keypad button shows its hot look within 100 ms of the pointer's arrival
+# RUNS rounds (default 5) after one unmeasured warm-up round; each round
+# starts the three programs one after the other, so that a machine busy with
+# other work weighs on all of them alike. For each program and run:
+#   map    time from starting the process to its first top-level window being
+#          mapped (the MapNotify seen by an xev on the root window), and the
+#          CPU time the process had used by then, which a machine busy with
+#          other work inflates far less;
+#   PSS    proportional resident memory one second after the map
+#          (/proc/PID/smaps_rollup);
+#   idle   with the pointer resting on a key (Tallix's "5", the same spot of
+#          the others' windows), then on the desktop outside the window, for
+#          IDLE_SECONDS (default 10) each: the CPU time of the program and of
+#          the X server, and the program's wake-ups (the times its threads
+#          were put on a CPU), from /proc/PID/task/*/schedstat. The pointer
+#          rests on the key first, so the outside figures come once the
+#          caret, which blinks for ten seconds after the last input, is still.
+# Prints the medians and the ratios against the targets, then checks that a
+# keypad button shows its hot look within 100 ms of the pointer's arrival
 # (hover_probe, built beside tallix). Exits with 1 when a target is missed.
 set -euo pipefail
 
 TALLIX=$(realpath "${1:?usage: gui_startup.sh path/to/tallix}")
 RUNS=${RUNS:-5}
-IDLE_SECONDS=${IDLE_SECONDS:-20}
-PROBE=$(dirname "$TALLIX")/hover_probe
+IDLE_SECONDS=${IDLE_SECONDS:-10}
+BIN=$(dirname "$TALLIX")
+PROBE=$BIN/hover_probe
+FLOOR=$BIN/bare_window
 REFERENCE=speedcrunch
 
-# Targets: Tallix against SpeedCrunch, and Tallix with the X server idling.
-MAP_RATIO_TARGET=0.6
-PSS_RATIO_TARGET=0.6
-IDLE_PERCENT_TARGET=0.3
+# Targets: Tallix against the floor, and Tallix alone.
+MAP_RATIO_TARGET=1.2
+PSS_RATIO_TARGET=1.1
+OUTSIDE_WAKEUPS_TARGET=1
 HOVER_MS_TARGET=100
 
 # Where the pointer rests, as fractions of the window: Tallix's keypad key
-# "5"; the middle of SpeedCrunch's window.
-TALLIX_POINTER="0.1747 0.4545"
-REFERENCE_POINTER="0.5 0.5"
+# "5", the same spot of the others; and a point of the desktop.
+KEY_POINTER="0.1747 0.4545"
+OUTSIDE_POINTER="1270 1014"
 
 for tool in Xvfb xev xdotool xwininfo "$REFERENCE"; do
     command -v "$tool" >/dev/null || { echo "gui_startup.sh: $tool is missing (make deps-gui-bench)" >&2; exit 2; }
 done
-[ -x "$PROBE" ] || { echo "gui_startup.sh: $PROBE is missing; build the hover_probe target" >&2; exit 2; }
+for program in "$PROBE" "$FLOOR"; do
+    [ -x "$program" ] || { echo "gui_startup.sh: $program is missing; build the bench targets" >&2; exit 2; }
+done
 
 WORK=$(mktemp -d)
 XVFB_PID=""
@@ -52,7 +65,7 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# Both programs start as on a fresh account, in the same environment.
+# Every program starts as on a fresh account, in the same environment.
 export HOME=$WORK/home XDG_CONFIG_HOME=$WORK/home/.config XDG_DATA_HOME=$WORK/home/.local/share \
        XDG_CACHE_HOME=$WORK/home/.cache XDG_RUNTIME_DIR=$WORK/runtime QT_QPA_PLATFORM=xcb
 unset WAYLAND_DISPLAY SESSION_MANAGER
@@ -76,31 +89,38 @@ start_xvfb() {
 
 now_us() { echo "${EPOCHREALTIME/./}"; }
 
-# Nanoseconds on a CPU, summed over the threads of a process.
-cpu_ns() {
-    local total=0 run _
+# "nanoseconds wake-ups": time on a CPU and times put on one, summed over
+# the threads of a process.
+cpu_and_wakeups() {
+    local ns=0 runs=0 run _ slices
     for stat in /proc/"$1"/task/*/schedstat; do
-        read -r run _ <"$stat" || continue
-        total=$((total + run))
+        read -r run _ slices <"$stat" || continue
+        ns=$((ns + run)) runs=$((runs + slices))
     done
-    echo "$total"
+    echo "$ns $runs"
 }
 
 pss_kib() { awk '/^Pss:/ { print $2 }' "/proc/$1/smaps_rollup"; }
 
+# Prints "x y w h" of a window on the screen.
+window_geometry() {
+    xwininfo -id "$1" | awk '
+        /Absolute upper-left X/ { x = $NF } /Absolute upper-left Y/ { y = $NF }
+        /Width:/ { w = $NF } /Height:/ { h = $NF } END { print x, y, w, h }'
+}
+
 # Moves the pointer to a point given as "fx fy", fractions of the window's size.
 point_at() {
-    local window=$1 fx fy x y w h
+    local fx fy x y w h
     read -r fx fy <<<"$2"
-    read -r x y w h < <(xwininfo -id "$window" | awk '
-        /Absolute upper-left X/ { x = $NF } /Absolute upper-left Y/ { y = $NF }
-        /Width:/ { w = $NF } /Height:/ { h = $NF } END { print x, y, w, h }')
+    read -r x y w h < <(window_geometry "$1")
     xdotool mousemove "$(awk -v a="$x" -v b="$w" -v f="$fx" 'BEGIN { printf "%d", a + b * f }')" \
                       "$(awk -v a="$y" -v b="$h" -v f="$fy" 'BEGIN { printf "%d", a + b * f }')"
 }
 
 # Starts the program and waits for its first normal top-level window to be
-# mapped. Sets APP_PID, and MAP_MS to the milliseconds it took.
+# mapped. Sets APP_PID, MAP_MS to the milliseconds it took and MAP_CPU_NS to
+# the CPU time used by then.
 start_and_time_map() {
     local xev_out=$WORK/xev.fifo line t0
     rm -f "$xev_out" && mkfifo "$xev_out"
@@ -117,6 +137,7 @@ start_and_time_map() {
         [[ $line == *"override NO"* ]] && break
     done
     MAP_MS=$((($(now_us) - t0) / 1000))
+    read -r MAP_CPU_NS _ < <(cpu_and_wakeups "$APP_PID")
     kill "$XEV_PID" 2>/dev/null || true
     exec {events}<&-
     XEV_PID=""
@@ -128,39 +149,55 @@ stop_app() {
     APP_PID=""
 }
 
-# One run: prints "map_ms pss_kib app_idle_ns x_idle_ns".
+# Prints "app_ns x_ns app_wakeups" for IDLE_SECONDS of rest.
+idle_figures() {
+    local app0 wake0 x0 app1 wake1 x1 _
+    sleep 1 # the hot look, a focus change and the polls settle before counting
+    read -r app0 wake0 < <(cpu_and_wakeups "$APP_PID")
+    read -r x0 _ < <(cpu_and_wakeups "$XVFB_PID")
+    sleep "$IDLE_SECONDS"
+    read -r app1 wake1 < <(cpu_and_wakeups "$APP_PID")
+    read -r x1 _ < <(cpu_and_wakeups "$XVFB_PID")
+    echo "$((app1 - app0)) $((x1 - x0)) $((wake1 - wake0))"
+}
+
+# One run of a program: prints "map_ms map_cpu_ns pss_kib" and the idle
+# figures on the key, then outside the window.
 measure_once() {
-    local pointer=$1 window pss app0 x0 app1 x1
-    shift
+    local window pss on_key
     start_and_time_map "$@"
     sleep 1
     window=$(xdotool search --onlyvisible --pid "$APP_PID" | head -1)
     pss=$(pss_kib "$APP_PID")
-    point_at "$window" "$pointer"
-    sleep 1 # the hot look and any focus change settle before counting
-    app0=$(cpu_ns "$APP_PID") x0=$(cpu_ns "$XVFB_PID")
-    sleep "$IDLE_SECONDS"
-    app1=$(cpu_ns "$APP_PID") x1=$(cpu_ns "$XVFB_PID")
-    echo "$MAP_MS $pss $((app1 - app0)) $((x1 - x0))"
+    point_at "$window" "$KEY_POINTER"
+    on_key=$(idle_figures)
+    # shellcheck disable=SC2086 # two coordinates
+    xdotool mousemove $OUTSIDE_POINTER
+    echo "$MAP_MS $MAP_CPU_NS $pss $on_key $(idle_figures)"
+    stop_app
 }
 
 median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
 
-# Runs a program RUNS times after a warm-up; writes one line per run to $1.
-measure_program() {
-    local out=$1 pointer=$2
-    shift 2
-    IDLE_SECONDS=1 measure_once "$pointer" "$@" >/dev/null
-    stop_app
-    : >"$out"
-    for run in $(seq "$RUNS"); do
-        measure_once "$pointer" "$@" >>"$out"
-        stop_app
-        echo "  $(basename "$1") run $run: $(tail -1 "$out")" >&2
+# The median of a column (1 map ms, 2 CPU ns by the map, 3 PSS, 4-6 on the
+# key: program ns, X ns, wake-ups; 7-9 the same outside) of a program's runs.
+column_median() { awk -v c="$2" '{ print $c }' "$WORK/$1.txt" | median; }
+
+PROGRAMS=(floor tallix reference)
+declare -A COMMAND=([floor]=$FLOOR [tallix]=$TALLIX [reference]=$REFERENCE)
+
+# One round: every program once; writes one line per run to $WORK/NAME.txt.
+measure_round() {
+    local name
+    for name in "${PROGRAMS[@]}"; do
+        if [ "$1" = warm-up ]; then
+            IDLE_SECONDS=0 measure_once "${COMMAND[$name]}" >/dev/null
+        else
+            measure_once "${COMMAND[$name]}" >>"$WORK/$name.txt"
+            echo "  $name run $1: $(tail -1 "$WORK/$name.txt")" >&2
+        fi
     done
 }
-
-column_median() { awk -v c="$2" '{ print $c }' "$1" | median; }
 
 # Sets HOVER to the milliseconds until keypad key "5" shows its hot look after
 # the pointer moves onto it from the blank strip between the keypad and the
@@ -171,9 +208,7 @@ measure_hover() {
     APP_PID=$!
     window=$(xdotool search --sync --onlyvisible --pid "$APP_PID" | head -1)
     sleep 1
-    read -r x y w h < <(xwininfo -id "$window" | awk '
-        /Absolute upper-left X/ { x = $NF } /Absolute upper-left Y/ { y = $NF }
-        /Width:/ { w = $NF } /Height:/ { h = $NF } END { print x, y, w, h }')
+    read -r x y w h < <(window_geometry "$window")
     # Key "5" spans twips 570-945 by 1260-1590 of a 4335 by 3135 client area;
     # the strip at twips 2355 is neither key nor list.
     HOVER=$("$PROBE" $((x + w * 2355 / 4335)) $((y + h * 1425 / 3135)) \
@@ -183,37 +218,51 @@ measure_hover() {
 }
 
 start_xvfb
-echo "Measuring under Xvfb $DISPLAY: $RUNS runs each, $IDLE_SECONDS s idle per run" >&2
-measure_program "$WORK/tallix.txt" "$TALLIX_POINTER" "$TALLIX"
-measure_program "$WORK/reference.txt" "$REFERENCE_POINTER" "$REFERENCE"
+echo "Measuring under Xvfb $DISPLAY: $RUNS rounds, $IDLE_SECONDS s idle per pointer place" >&2
+measure_round warm-up
+for run in $(seq "$RUNS"); do
+    measure_round "$run"
+done
 measure_hover
 
-read -r T_MAP T_PSS T_APP T_X < <(for c in 1 2 3 4; do column_median "$WORK/tallix.txt" $c; done | xargs)
-read -r R_MAP R_PSS R_APP R_X < <(for c in 1 2 3 4; do column_median "$WORK/reference.txt" $c; done | xargs)
-# The idle share of one core uses the median of the per-run sums.
-T_BOTH=$(awk '{ print $3 + $4 }' "$WORK/tallix.txt" | median)
-R_BOTH=$(awk '{ print $3 + $4 }' "$WORK/reference.txt" | median)
+# One line per figure: the medians of Tallix, the floor and SpeedCrunch.
+for c in 1 2 3 4 5 6 7 8 9; do
+    echo "$(column_median tallix $c) $(column_median floor $c) $(column_median reference $c)"
+done >"$WORK/medians.txt"
 
-awk -v runs="$RUNS" -v idle="$IDLE_SECONDS" \
-    -v tmap="$T_MAP" -v rmap="$R_MAP" -v tpss="$T_PSS" -v rpss="$R_PSS" \
-    -v tapp="$T_APP" -v rapp="$R_APP" -v tx="$T_X" -v rx="$R_X" -v tboth="$T_BOTH" -v rboth="$R_BOTH" \
-    -v hover="$HOVER" -v maptarget="$MAP_RATIO_TARGET" -v psstarget="$PSS_RATIO_TARGET" \
-    -v idletarget="$IDLE_PERCENT_TARGET" -v hovertarget="$HOVER_MS_TARGET" '
-function pct(ns) { return 100 * ns / (idle * 1e9) }
+awk -v runs="$RUNS" -v idle="$IDLE_SECONDS" -v hover="$HOVER" -v maptarget="$MAP_RATIO_TARGET" \
+    -v psstarget="$PSS_RATIO_TARGET" -v waketarget="$OUTSIDE_WAKEUPS_TARGET" \
+    -v hovertarget="$HOVER_MS_TARGET" '
+{ t[NR] = $1; f[NR] = $2; r[NR] = $3 }
 function verdict(ok) { if (!ok) missed = 1; return ok ? "met" : "MISSED" }
-BEGIN {
-    printf "Start-up and idle under Xvfb, medians of %d runs\n\n", runs
-    printf "%-34s %12s %12s %8s  %s\n", "", "Tallix", "SpeedCrunch", "ratio", "target"
-    printf "%-34s %12d %12d %8.2f  <= %s: %s\n", "window mapped after (ms)", tmap, rmap,
-           tmap / rmap, maptarget, verdict(tmap / rmap <= maptarget)
-    printf "%-34s %12.1f %12.1f %8.2f  <= %s: %s\n", "PSS once shown (MiB)", tpss / 1024,
-           rpss / 1024, tpss / rpss, psstarget, verdict(tpss / rpss <= psstarget)
-    printf "%-34s %11.3f%% %11.3f%%\n", "idle " idle " s, program (% of a core)", pct(tapp), pct(rapp)
-    printf "%-34s %11.3f%% %11.3f%%\n", "idle " idle " s, X server", pct(tx), pct(rx)
-    printf "%-34s %11.3f%% %11.3f%% %8s  <= %s%%: %s\n", "idle " idle " s, program and X", pct(tboth),
-           pct(rboth), "", idletarget, verdict(pct(tboth) <= idletarget)
+function ratio(a, b) { return b > 0 ? sprintf("%8.2f", a / b) : sprintf("%8s", "-") }
+function row(name, i, scale, format) {
+    printf "%-36s " format " " format " %s " format, name, t[i] / scale, f[i] / scale,
+           ratio(t[i], f[i]), r[i] / scale
+}
+function pct(ns) { return 100 * ns / (idle * 1e9) }
+function cpu(name, i) {
+    printf "%-36s %11.3f%% %11.3f%% %8s %11.3f%%\n", name, pct(t[i]), pct(f[i]), "", pct(r[i])
+}
+END {
+    printf "Start-up and idle under Xvfb, medians of %d interleaved runs\n\n", runs
+    printf "%-36s %12s %12s %8s %12s  %s\n", "", "Tallix", "floor", "ratio", "SpeedCrunch", "target"
+    row("window mapped after (ms)", 1, 1, "%12d")
+    printf "  <= %s x floor: %s\n", maptarget, verdict(t[1] <= maptarget * f[1])
+    row("CPU used by then (ms)", 2, 1e6, "%12.1f")
+    printf "\n"
+    row("PSS once shown (MiB)", 3, 1024, "%12.1f")
+    printf "  <= %s x floor: %s\n", psstarget, verdict(t[3] <= psstarget * f[3])
+    cpu("idle, pointer on a key: program", 4)
+    cpu("idle, pointer on a key: X server", 5)
+    row("idle, pointer on a key: wake-ups/s", 6, idle, "%12.1f")
+    printf "\n"
+    cpu("idle, pointer outside: program", 7)
+    cpu("idle, pointer outside: X server", 8)
+    row("idle, pointer outside: wake-ups/s", 9, idle, "%12.1f")
+    printf "  <= %s: %s\n", waketarget, verdict(t[9] / idle <= waketarget)
     shown = hover != "none"
-    printf "%-34s %12s %12s %8s  <= %d ms: %s\n", "hot look shown after (ms)", shown ? hover : "never",
-           "", "", hovertarget, verdict(shown && hover + 0 <= hovertarget)
+    printf "%-36s %12s %12s %8s %12s  <= %d ms: %s\n", "hot look shown after (ms)",
+           shown ? hover : "never", "", "", "", hovertarget, verdict(shown && hover + 0 <= hovertarget)
     exit missed
-}'
+}' "$WORK/medians.txt"
