@@ -239,6 +239,11 @@ class Screen:
         self._x.XGetPixel.restype = ctypes.c_ulong
         self._x.XGetPixel.argtypes = [ctypes.POINTER(_XImage), ctypes.c_int, ctypes.c_int]
         self._x.XDestroyImage.argtypes = [ctypes.POINTER(_XImage)]
+        self._x.XCreateSimpleWindow.restype = ctypes.c_ulong
+        self._x.XCreateSimpleWindow.argtypes = [ctypes.c_void_p, ctypes.c_ulong] + \
+            [ctypes.c_int] * 2 + [ctypes.c_uint] * 3 + [ctypes.c_ulong] * 2
+        self._x.XMapRaised.argtypes = [ctypes.c_void_p, ctypes.c_ulong]
+        self._x.XDestroyWindow.argtypes = [ctypes.c_void_p, ctypes.c_ulong]
         self._display = self._x.XOpenDisplay(display.encode())
         if not self._display:
             raise RuntimeError("cannot open display " + display)
@@ -248,6 +253,19 @@ class Screen:
         """Moves the pointer as a user would: the windows it crosses get
         their motion, enter and leave events."""
         self._x.XWarpPointer(self._display, 0, self._root, 0, 0, 0, 0, x, y)
+        self._x.XSync(self._display, 0)
+
+    def cover(self, x, y, width, height):
+        """Maps a black window of another client over the rectangle, on top
+        of every other; returns its id for uncover()."""
+        window = self._x.XCreateSimpleWindow(self._display, self._root, x, y, width, height,
+                                             0, 0, 0)
+        self._x.XMapRaised(self._display, window)
+        self._x.XSync(self._display, 0)
+        return window
+
+    def uncover(self, window):
+        self._x.XDestroyWindow(self._display, window)
         self._x.XSync(self._display, 0)
 
     def pixels(self, x, y, width, height):
@@ -307,6 +325,11 @@ def key_rects(layout_path):
             if "XPButton" in control.get("class", "")}
 
 
+def overlaps(a, b):
+    """Whether two (x, y, width, height) rectangles share a pixel."""
+    return a[0] < b[0] + b[2] and b[0] < a[0] + a[2] and a[1] < b[1] + b[3] and b[1] < a[1] + a[3]
+
+
 def centre(rect):
     x, y, width, height = rect
     return x + width // 2, y + height // 2
@@ -349,6 +372,42 @@ class HoverCheck:
             departures.append(milliseconds_until(lambda: not self.hot(key), 1000))
         self._judge(name + ": hot look shown", arrivals)
         self._judge(name + ": hot look gone", departures)
+
+    def expect(self, what, condition):
+        """Times one change of the look; a failure when it does not come
+        within twice the limit, which a busy machine rarely exceeds."""
+        elapsed = milliseconds_until(condition, 1000)
+        print("%s after %s" % (what, "never" if elapsed is None else "%.0f ms" % elapsed))
+        if elapsed is None or elapsed > 2 * self.LIMIT_MS:
+            self.failures.append("%s after %s (limit %d ms)" %
+                                 (what, "never" if elapsed is None else "%.0f ms" % elapsed,
+                                  2 * self.LIMIT_MS))
+
+    def leave_fast(self, key, other, away):
+        """The pointer leaves `key` for the point `away`, off the window, and
+        comes straight back onto `other`, faster than a poll."""
+        self.screen.move_pointer(*centre(key))
+        self.expect("key hot", lambda: self.hot(key))
+        self.screen.move_pointer(*away)
+        self.screen.move_pointer(*centre(other))
+        self.expect("off the window and straight onto another key: that key hot",
+                    lambda: self.hot(other))
+        self.expect("off the window and straight onto another key: the first cold",
+                    lambda: not self.hot(key))
+
+    def cross(self, name, key, over, away):
+        """From `key` across the point `over` to `away`, where the polls come
+        to rest, and back the same way."""
+        for _ in range(self.TRIES):
+            self.screen.move_pointer(*centre(key))
+            self.expect(name + ": key hot", lambda: self.hot(key))
+            self.screen.move_pointer(*over)
+            self.screen.move_pointer(*away)
+            self.expect(name + ": key cold once away", lambda: not self.hot(key))
+            time.sleep(0.2)  # four poll periods: the polls rest
+            self.screen.move_pointer(*over)
+            self.screen.move_pointer(*centre(key))
+            self.expect(name + ": key hot again", lambda: self.hot(key))
 
     # The median of the tries must be within the limit, so that one tick of
     # a busy machine does not fail the test, and every try within a second.
