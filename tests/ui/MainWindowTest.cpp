@@ -5,6 +5,7 @@
 #include "ui/Contrast.h"
 #include "ui/FunctionList.h"
 #include "ui/LayoutError.h"
+#include "ui/WindowIcon.h"
 #include "ui/frmF2.h"
 
 #include <QApplication>
@@ -314,6 +315,15 @@ private slots:
         box.show();
         WaitUntilActive(box);
         CheckFocusDots(box.Label1(), box.Label1().rect(), box.Label1(), box.cmdOK());
+    }
+
+    // Both drawn sizes are read, so neither is shown scaled.
+    void windowIconHasBothDrawnSizes() {
+        const QIcon icon = tallix::TallixIcon();
+        QCOMPARE(icon.availableSizes(), (QList<QSize>{QSize(16, 16), QSize(32, 32)}));
+        for (const QSize size : icon.availableSizes()) {
+            QCOMPARE(icon.pixmap(size).size(), size);
+        }
     }
 };
 
