@@ -4,24 +4,15 @@
 // it. The tool tip needs nothing here: the control is a plain widget, so
 // QWidget::setToolTip shows it and QAccessibleWidget reports it as the
 // description.
+#include "controls/PressableAccessible.h"
 #include "controls/XPButton.h"
-
-#include <QAccessibleWidget>
-#include <QTimer>
 
 namespace tallix {
 
-class XPButtonAccessible : public QAccessibleWidget {
+class XPButtonAccessible : public PressableAccessible {
 public:
     explicit XPButtonAccessible(XPButton* button)
-        : QAccessibleWidget(button, QAccessible::Button) {}
-
-    QString text(QAccessible::Text t) const override {
-        if (t == QAccessible::Name && widget()->accessibleName().isEmpty()) {
-            return button()->Caption();
-        }
-        return QAccessibleWidget::text(t);
-    }
+        : PressableAccessible(button, QAccessible::Button) {}
 
     QAccessible::State state() const override {
         QAccessible::State state = QAccessibleWidget::state();
@@ -31,44 +22,16 @@ public:
         return state;
     }
 
-    QStringList actionNames() const override {
-        return QStringList{pressAction()} + QAccessibleWidget::actionNames();
-    }
-
-    void doAction(const QString& actionName) override {
-        if (actionName == pressAction()) {
-            // The click comes once the request has been answered, as with the
-            // toolkit's own buttons: a click that opens a modal box would
-            // otherwise hold the screen reader's request until the box closes.
-            QTimer::singleShot(0, button(), [button = button()] { button->OnClick(); });
-        } else {
-            QAccessibleWidget::doAction(actionName);
-        }
-    }
+protected:
+    QString ShownText() const override { return button()->Caption(); }
+    void Press() override { button()->OnClick(); }
 
 private:
     XPButton* button() const { return static_cast<XPButton*>(widget()); }
 };
 
-namespace {
-
-QAccessibleInterface* CreateXPButtonAccessible(const QString& className, QObject* object) {
-    // The class name of the object's meta-object, namespace included.
-    if (className == QLatin1String(XPButton::staticMetaObject.className()) && object &&
-        object->isWidgetType()) {
-        return new XPButtonAccessible(static_cast<XPButton*>(object));
-    }
-    return nullptr;
-}
-
-} // namespace
-
 void XPButton::InstallAccessibility() {
-    static const bool installed = [] {
-        QAccessible::installFactory(&CreateXPButtonAccessible);
-        return true;
-    }();
-    Q_UNUSED(installed);
+    InstallAccessible<XPButtonAccessible, XPButton>();
 }
 
 } // namespace tallix

@@ -8,7 +8,6 @@ error box to the desktop and back.
     hover_idle_x11.py TALLIX MAIN_LAYOUT_JSON
 
 Runs the window on a private Xvfb with no window manager."""
-import os
 import sys
 
 import screen
@@ -54,16 +53,9 @@ def main(tallix, layout):
     screen.need_programs("Xvfb", "xdotool")
     with screen.Processes() as processes:
         display = screen.start_xvfb(processes, "%dx%d" % SCREEN)
-        env = dict(os.environ, DISPLAY=display, QT_QPA_PLATFORM="xcb")
-        env.pop("WAYLAND_DISPLAY", None)
         shot = screen.Screen(display)
         shot.move_pointer(*DESKTOP)
-        processes.start([tallix], env=env)
-        if not screen.wait_for(lambda: screen.visible_windows(display, "--name", "^Tallix$"), 20):
-            sys.exit("FAIL: the window did not come up")
-        main_id = screen.visible_windows(display, "--name", "^Tallix$")[0]
-        left, top, _, _ = screen.window_geometry(display, main_id)
-        screen.wait_for(lambda: False, 0.5)  # let it draw everything
+        main_id, left, top = screen.show_on_x11(processes, tallix, display)
         keys = {caption: (x + left, y + top, w, h)
                 for caption, (x, y, w, h) in screen.key_rects(layout).items()}
         check = screen.HoverCheck(shot)

@@ -8,7 +8,6 @@ off it, to another key or off the window.
 
 Runs the window on a private Xvfb with no window manager, types an illegal
 expression to bring up the error box, and moves the real pointer."""
-import os
 import sys
 
 import screen
@@ -25,16 +24,9 @@ def main(tallix, layout):
     keys = screen.key_rects(layout)
     with screen.Processes() as processes:
         display = screen.start_xvfb(processes, "%dx%d" % SCREEN)
-        env = dict(os.environ, DISPLAY=display, QT_QPA_PLATFORM="xcb")
-        env.pop("WAYLAND_DISPLAY", None)
         shot = screen.Screen(display)
         shot.move_pointer(SCREEN[0] - 5, SCREEN[1] - 5)
-        processes.start([tallix], env=env)
-        if not screen.wait_for(lambda: screen.visible_windows(display, "--name", "^Tallix$"), 20):
-            sys.exit("FAIL: the window did not come up")
-        main_id = screen.visible_windows(display, "--name", "^Tallix$")[0]
-        left, top, _, _ = screen.window_geometry(display, main_id)
-        screen.wait_for(lambda: False, 0.5)  # let it draw everything
+        main_id, left, top = screen.show_on_x11(processes, tallix, display)
 
         # The expression box takes the focus with a click; 2=2 is illegal.
         shot.move_pointer(left + 60, top + 38)

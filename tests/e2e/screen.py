@@ -202,6 +202,20 @@ def visible_windows(display, *search):
     return xdotool(display, "search", "--onlyvisible", *search).split()
 
 
+def show_on_x11(processes, program, display):
+    """Starts the program on the X display alone and waits until its main
+    window is shown and drawn; returns that window's id and top-left corner."""
+    env = dict(os.environ, DISPLAY=display, QT_QPA_PLATFORM="xcb")
+    env.pop("WAYLAND_DISPLAY", None)
+    processes.start([program], env=env)
+    if not wait_for(lambda: visible_windows(display, "--name", "^Tallix$"), 20):
+        sys.exit("FAIL: the window did not come up")
+    window = visible_windows(display, "--name", "^Tallix$")[0]
+    left, top, _, _ = window_geometry(display, window)
+    wait_for(lambda: False, 0.5)  # let it draw everything
+    return window, left, top
+
+
 def write_png(path, pixels, width, height):
     """Saves (r, g, b) pixels, row by row, as an 8-bit RGB PNG file."""
     rows = b"".join(b"\0" + bytes(channel for pixel in pixels[y * width:(y + 1) * width]
