@@ -1,33 +1,20 @@
 #include "controls/XPButton.h"
 
+#include "controls/XPButtonProperties.h"
 #include "platform/PointerArrival.h"
-#include "platform/PropertyBag.h"
 
 #include <QAccessible>
 
 namespace {
 
-// The font a button has before any is assigned: the one its layouts were
-// designed with (charset 0 has no counterpart in Qt and is left out).
-QFont DesignFont() {
-    QFont font(QStringLiteral("Tahoma"));
-    font.setPointSizeF(8.25);
-    font.setWeight(QFont::Normal);
-    return font;
-}
-
 constexpr int HoverInterval = 50; // ms between two hover polls
-
-// Property values of a new instance and of a key missing from a bag.
-constexpr quint32 DefaultForeColor = 0;
-constexpr int DefaultRoundedValue = 5;
 
 } // namespace
 
 namespace tallix {
 
 XPButton::XPButton(QWidget* parent, bool runMode)
-    : QWidget(parent), fontType_(DesignFont()), tmrCheck(this), runMode_(runMode) {
+    : QWidget(parent), fontType_(XPButtonDesignFont()), tmrCheck(this), runMode_(runMode) {
     // Tab and click both give the focus, as to any push button.
     setFocusPolicy(Qt::StrongFocus);
     tmrCheck.setObjectName(QStringLiteral("tmrCheck"));
@@ -121,52 +108,6 @@ void XPButton::StartTimerInRunMode() {
     } else {
         tmrCheck.stop();
     }
-}
-
-void XPButton::InitProperties() {
-    setCaption(displayName_);
-    setForeColor(DefaultForeColor);
-    setColorStyle(csBlue);
-    setFocusDottedRect(true);
-    setEnabledFlag(true);
-    setIcon(QImage());
-    setIconMask(QImage());
-    setRoundedValue(DefaultRoundedValue);
-    setCaptionAlignment(caCenter);
-    setIconAlignment(iaLeft);
-    StartTimerInRunMode();
-}
-
-void XPButton::ReadProperties(const PropertyBag& bag) {
-    setCaption(bag.ReadProperty(QStringLiteral("Caption"), QString()).toString());
-    setForeColor(bag.ReadProperty(QStringLiteral("ForeColor"), DefaultForeColor).toUInt());
-    setColorStyle(bag.ReadProperty(QStringLiteral("ColorStyle"), int(csBlue)).toInt());
-    setFocusDottedRect(bag.ReadProperty(QStringLiteral("FocusDottedRect"), true).toBool());
-    setEnabledFlag(bag.ReadProperty(QStringLiteral("Enabled"), true).toBool());
-    setFontType(FontFromProperty(bag.ReadProperty(QStringLiteral("FontType")), fontType_));
-    setIcon(PictureFromProperty(bag.ReadProperty(QStringLiteral("Icon"))));
-    setIconMask(PictureFromProperty(bag.ReadProperty(QStringLiteral("IconMask"))));
-    setRoundedValue(bag.ReadProperty(QStringLiteral("RoundedValue"), DefaultRoundedValue).toInt());
-    setCaptionAlignment(
-        bag.ReadProperty(QStringLiteral("CaptionAlignment"), int(caCenter)).toInt());
-    setIconAlignment(bag.ReadProperty(QStringLiteral("IconAlignment"), int(iaLeft)).toInt());
-    StartTimerInRunMode();
-}
-
-void XPButton::WriteProperties(PropertyBag& bag) const {
-    bag.WriteProperty(QStringLiteral("Caption"), caption_, QString());
-    bag.WriteProperty(QStringLiteral("ForeColor"), foreColor_, DefaultForeColor);
-    bag.WriteProperty(QStringLiteral("ColorStyle"), colorStyle_, int(csBlue));
-    bag.WriteProperty(QStringLiteral("FocusDottedRect"), focusDottedRect_, true);
-    bag.WriteProperty(QStringLiteral("Enabled"), enabledFlag_, true);
-    // Compared with the design font, not with the current one: otherwise a
-    // changed font would equal its own default and never be saved.
-    bag.WriteProperty(QStringLiteral("FontType"), fontType_, DesignFont());
-    bag.WriteProperty(QStringLiteral("Icon"), icon_, QImage());
-    bag.WriteProperty(QStringLiteral("IconMask"), iconMask_, QImage());
-    bag.WriteProperty(QStringLiteral("RoundedValue"), roundedValue_, DefaultRoundedValue);
-    bag.WriteProperty(QStringLiteral("CaptionAlignment"), captionAlignment_, int(caCenter));
-    bag.WriteProperty(QStringLiteral("IconAlignment"), iconAlignment_, int(iaLeft));
 }
 
 } // namespace tallix

@@ -58,6 +58,8 @@ public:
     void setDisplayName(const QString& name) { displayName_ = name; }
     bool RunMode() const { return runMode_; }
 
+    // The eleven persisted properties, their keys and defaults as
+    // XPButtonProperties() lists them, in its order:
     // A new instance: the defaults, with the display name as caption.
     void InitProperties();
     // A saved instance: every property from the bag, missing keys defaulted.
@@ -174,7 +176,8 @@ private:
     // Tests set the state flags directly to paint every combination.
     friend class XPButtonTestAccess;
 
-    // Persisted properties.
+    // Persisted properties, at the defaults of XPButtonProperties() until the
+    // instance is initialised or loaded.
     int captionAlignment_ = caCenter;
     int iconAlignment_ = iaLeft;
     QString caption_;
