@@ -63,10 +63,6 @@ void PropertyBag::WriteProperty(const QString& key, const QVariant& value,
     }
 }
 
-bool PropertyBag::Contains(const QString& key) const {
-    return values_.contains(Normalised(key));
-}
-
 QJsonObject PropertyBag::ToJson() const {
     QJsonObject json;
     for (auto it = values_.cbegin(); it != values_.cend(); ++it) {

@@ -33,7 +33,6 @@ public:
     void WriteProperty(const QString& key, const QVariant& value,
                        const QVariant& defaultValue = {});
 
-    bool Contains(const QString& key) const;
     qsizetype Count() const { return values_.size(); }
 
     QJsonObject ToJson() const;
