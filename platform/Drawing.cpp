@@ -12,8 +12,6 @@ namespace tallix {
 
 namespace {
 
-constexpr double FallbackDpi = 96.0;
-
 // Writing goes straight to 32-bit scan lines; a picture buffer that came in
 // another format (indexed, 16-bit, ...) is converted once, in place.
 bool MakeWritable(QImage& image) {
@@ -190,7 +188,7 @@ quint32 GetPixel(const QImage& image, QPoint point) {
 
 double TwipsPerPixel(const QImage& image) {
     const int dpi = image.logicalDpiX();
-    return kTwipsPerInch / (dpi > 0 ? dpi : FallbackDpi);
+    return double(kTwipsPerInch) / (dpi > 0 ? dpi : kStandardDpi);
 }
 
 QSizeF MeasureTextTwips(const QImage& image, const QFont& font, const QString& text) {

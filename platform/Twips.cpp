@@ -10,9 +10,8 @@
 namespace tallix {
 
 double ScreenLogicalDpi() {
-    constexpr double kFallbackDpi = 96.0;
     const QScreen* screen = QGuiApplication::primaryScreen();
-    return screen != nullptr ? screen->logicalDotsPerInch() : kFallbackDpi;
+    return screen != nullptr ? screen->logicalDotsPerInch() : kStandardDpi;
 }
 
 namespace {

@@ -1,5 +1,6 @@
 #include "ui/FormLayout.h"
 
+#include "platform/Twips.h"
 #include "ui/FormLayoutDuplicates.h"
 #include "ui/LayoutError.h"
 #include "ui/LayoutFields.h"
@@ -50,7 +51,7 @@ Value Choose(LayoutFields& fields, const QString& key,
 // on either side. Anything beyond is a corrupt layout, not a calculator, and
 // would cost gigabytes of surface; it also keeps every sum of two positions
 // or sizes far from the int limit.
-constexpr int kMaxWindowTwips = 4096 * 15;
+constexpr int kMaxWindowTwips = 4096 * kTwipsPerStandardPixel;
 
 int Size(LayoutFields& fields, const QString& key) {
     const int value = fields.Int(key);
@@ -104,7 +105,7 @@ void CheckExtent(LayoutFields& fields, const QJsonObject& bag, const QString& ke
     if (!extent.isDouble()) {
         fields.Fail(QStringLiteral("the property bag has no number \"%1\"").arg(key));
     }
-    const double expected = twips * 2540.0 / 1440.0;
+    const double expected = TwipsToHundredthsOfMm(twips);
     if (std::abs(extent.toDouble() - expected) > 1.0) {
         fields.Fail(QStringLiteral("\"%1\" %2 does not match the size of %3 twips (%4)")
                         .arg(key)
