@@ -1,7 +1,5 @@
 #include "ui/HelpCommand.h"
 
-#include "ui/frmF2.h"
-
 #include <QCoreApplication>
 #include <QFileInfo>
 
@@ -36,11 +34,6 @@ void ShowHelp(DesktopService& desktop, const QDir& programFolder) {
     if (!page.isEmpty()) {
         desktop.Open(page);
     }
-}
-
-void ShowAbout(DesktopService& desktop, QWidget* owner) {
-    frmF2 box(desktop, owner);
-    box.exec();
 }
 
 } // namespace tallix

@@ -4,8 +4,6 @@
 
 #include <QDir>
 
-class QWidget;
-
 namespace tallix {
 
 // Help: asks the desktop to open the help page of the program in
@@ -17,9 +15,5 @@ namespace tallix {
 // changes.
 void ShowHelp(DesktopService& desktop);
 void ShowHelp(DesktopService& desktop, const QDir& programFolder);
-
-// About: shows a fresh About box modally for owner and returns when it has
-// been closed; meanwhile the program's other windows take no input.
-void ShowAbout(DesktopService& desktop, QWidget* owner);
 
 } // namespace tallix

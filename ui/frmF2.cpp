@@ -31,4 +31,9 @@ void frmF2::Label1_Click() {
     desktop_.Open(QUrl(QString::fromLatin1(kLinkUrl)));
 }
 
+void ShowAbout(DesktopService& desktop, QWidget* owner) {
+    frmF2 box(desktop, owner);
+    box.exec();
+}
+
 } // namespace tallix

@@ -40,4 +40,8 @@ private:
     XPButton& cmdOK_;
 };
 
+// About: shows a fresh About box modally for owner and returns when it has
+// been closed; meanwhile the program's other windows take no input.
+void ShowAbout(DesktopService& desktop, QWidget* owner);
+
 } // namespace tallix

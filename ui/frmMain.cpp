@@ -7,6 +7,7 @@
 #include "ui/CommandButtons.h"
 #include "ui/EditingCommands.h"
 #include "ui/FunctionList.h"
+#include "ui/HelpCommand.h"
 #include "ui/Keypad.h"
 #include "ui/SpokenNames.h"
 #include "ui/WidgetColors.h"

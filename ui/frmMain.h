@@ -4,7 +4,7 @@
 #include "engine/DecimalSeparator.h"
 #include "platform/MessageService.h"
 #include "ui/FormBuilder.h"
-#include "ui/HelpCommand.h"
+#include "ui/frmF2.h"
 
 #include <QListWidget>
 #include <QRadioButton>

@@ -5,7 +5,7 @@
 #include "tests/support/RecordingMessageService.h"
 #include "tests/ui/TableRows.h"
 #include "ui/CommandButtons.h"
-#include "ui/HelpCommand.h"
+#include "ui/frmF2.h"
 #include "ui/frmMain.h"
 
 #include <QStringList>
