@@ -59,7 +59,9 @@ public:
     bool RunMode() const { return runMode_; }
 
     // The eleven persisted properties, their keys and defaults as
-    // XPButtonProperties() lists them, in its order:
+    // XPButtonProperties() lists them, in its order. The windows only load
+    // their buttons; initialising and saving are kept for the documented
+    // interface, and used by the tests and the benchmarks.
     // A new instance: the defaults, with the display name as caption.
     void InitProperties();
     // A saved instance: every property from the bag, missing keys defaulted.
@@ -121,6 +123,9 @@ signals:
     // The container's property-changed hook: name is the property-bag key.
     void PropertyChanged(const QString& name);
 
+    // The control's events. The windows connect Click alone; the others,
+    // and PropertyChanged above, are kept for the documented interface of
+    // the control and heard only by its tests.
     void Click();
     void DoubleClick();
     void KeyDown(qint16& KeyCode, qint16& Shift);

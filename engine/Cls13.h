@@ -45,6 +45,8 @@ public:
     }
 
     std::int32_t StackSize() const noexcept { return count_; }
+    // Kept only for the documented interface, like GetPopValue below: no
+    // program reads it, its tests do.
     std::int32_t Capacity() const noexcept { return capacity_; }
 
     // May raise std::bad_alloc when the stack outgrows its inline slots; the
@@ -74,6 +76,8 @@ public:
         return std::move(slots_[count_]);
     }
 
+    // A copy of the top value. Kept only for the documented interface: the
+    // translator and the evaluator look through Top; only the tests call it.
     Value GetPopValue() const { return Top(); }
 
     // The top value itself, not a copy: GetPopValue for callers that only

@@ -28,7 +28,11 @@ inline constexpr float kCannotCalculateSentinel = -0.12345f;
 // TranslateToPostfix and EvaluatePostfix, which do the work and show
 // nothing: the translation here reports a syntax error in a message box; the
 // evaluation writes its result through reference parameters and raises its
-// failures. The programs call the engine's Calculate instead.
+// failures.
+//
+// Kept only for the documented interface: no program calls it (the window,
+// tallix-cli, the fuzzers and the benchmarks call the engine's Calculate);
+// its own tests do.
 class Cls6 {
 public:
     explicit Cls6(MessageService& messages) : messages_(messages) {}
