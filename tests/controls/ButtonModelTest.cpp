@@ -44,7 +44,7 @@ QVariant OtherValue(const QVariant& defaultValue) {
     case QMetaType::Int:
         return defaultValue.toInt() + 1;
     case QMetaType::UInt:
-        return defaultValue.toUInt() + 0xFF;
+        return defaultValue.toUInt() ^ 0x00C08040u; // a colour with all three channels
     case QMetaType::QFont:
         return QFont("DejaVu Sans", 12, QFont::Bold, true);
     case QMetaType::QImage:
@@ -54,13 +54,21 @@ QVariant OtherValue(const QVariant& defaultValue) {
     }
 }
 
-// The properties of an instance with nothing but its caption set.
+// A font other than the design font, which initialising and loading
+// without a font keep.
+QFont KeptFont() {
+    return QFont("DejaVu Sans", 12);
+}
+
+// The properties of an instance with nothing but its caption and its kept
+// font set.
 QVariantMap Defaults(const QString& caption) {
     QVariantMap properties;
     for (const XPButtonProperty& row : XPButtonProperties()) {
         properties[row.key] = row.defaultValue;
     }
     properties["Caption"] = caption;
+    properties["FontType"] = KeptFont();
     return properties;
 }
 
@@ -73,7 +81,7 @@ class ButtonModelTest : public QObject {
 private slots:
     // A new instance takes its display name as caption and the defaults,
     // leaving the font alone; a loaded one takes what the bag holds, in
-    // lower-case keys, and the defaults for missing keys.
+    // lower-case keys, and the defaults for missing keys, but keeps its font.
     void initialisingAndLoading_data() {
         QTest::addColumn<bool>("initialise");
         QTest::addColumn<QJsonObject>("bag");
@@ -96,6 +104,7 @@ private slots:
         button.setFocusDottedRect(false);
         button.setIcon(SmallPicture(qRgb(9, 9, 9)));
         button.setCaptionAlignment(XPButton::caLeft);
+        button.setFontType(KeptFont());
         QSignalSpy changed(&button, &XPButton::PropertyChanged);
         QStringList order = LoadOrder();
         if (initialise) {
@@ -139,6 +148,18 @@ private slots:
         PropertyBag defaults;
         XPButton().WriteProperties(defaults);
         QCOMPARE(defaults.Count(), 0);
+    }
+
+    // The font of a button that none was given: the one the stored layouts
+    // were designed with.
+    void designFontIsPlainTahoma() {
+        const QFont font = XPButton().FontType();
+        QCOMPARE(font.family(), QString("Tahoma"));
+        QCOMPARE(font.pointSizeF(), 8.25);
+        QCOMPARE(font.weight(), QFont::Normal);
+        QVERIFY(!font.italic());
+        QVERIFY(!font.underline());
+        QVERIFY(!font.strikeOut());
     }
 
     void runModeDecidesWhetherThePollRuns() {
