@@ -26,14 +26,6 @@ XPButton::XPButton(QWidget* parent, bool runMode)
     InstallAccessibility();
 }
 
-XPButton::~XPButton() {
-    tmrCheck.stop();
-    bolPressed = false;
-    bolHover = false;
-    bolFocused = false;
-    surface_.fill(palette().color(backgroundRole()));
-}
-
 template <typename Value, typename Signal>
 void XPButton::Assign(Value& field, const Value& NewValue, const char* key, Signal changed) {
     const bool differs = !(field == NewValue);

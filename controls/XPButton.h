@@ -50,13 +50,10 @@ public:
     // runMode is the container's run-mode flag: false while a window designer
     // shows the control (no hover tracking there), true in the running program.
     explicit XPButton(QWidget* parent = nullptr, bool runMode = true);
-    ~XPButton() override;
 
-    // Container services: the display name becomes the caption of a new
-    // instance; the run-mode flag decides whether tmrCheck runs.
-    QString DisplayName() const { return displayName_; }
+    // The container's display name for the instance, the caption a new
+    // instance takes.
     void setDisplayName(const QString& name) { displayName_ = name; }
-    bool RunMode() const { return runMode_; }
 
     // The eleven persisted properties, their keys and defaults as
     // XPButtonProperties() lists them, in its order. The windows only load
