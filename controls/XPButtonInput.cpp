@@ -3,7 +3,7 @@
 // and the hover poll that gives the hot look.
 #include "controls/XPButton.h"
 
-#include "platform/PointerProbe.h"
+#include "platform/ApplicationPointerProbe.h"
 #include "platform/QtMessageService.h"
 
 #include <QGuiApplication>

@@ -83,10 +83,4 @@ private:
     bool valid_ = false;
 };
 
-// The probe the buttons of this application share, over the queries the
-// platform the application runs on can answer truly; its answer is renewed
-// whenever ApplicationPointerArrival() reports an arrival. Lives as long as
-// the application object.
-PointerProbe& ApplicationPointerProbe();
-
 } // namespace tallix
