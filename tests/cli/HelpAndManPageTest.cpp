@@ -13,6 +13,7 @@
 #include <cctype>
 #include <cstdio>
 #include <cstdlib>
+#include <ostream>
 #include <regex>
 #include <set>
 #include <string>
@@ -114,6 +115,11 @@ const Document kDocuments[] = {
     {"manual_page", [] { return Flowed(ReadFile(TALLIX_MAN_PAGE)); }},
     {"help_page", HelpPageText},
 };
+
+// Names the document in the test's listing.
+void PrintTo(const Document& document, std::ostream* out) {
+    *out << document.name;
+}
 
 class MessagesExplained : public ::testing::TestWithParam<Document> {};
 
