@@ -13,6 +13,8 @@ BUILD_TYPE    ?= RelWithDebInfo
 PREFIX        ?= /usr/local
 SECONDS       ?= 60
 JOBS          ?= $(shell nproc 2>/dev/null || echo 2)
+# ON makes a warning in Tallix's own code fail the build (CI sets it).
+WERROR        ?= OFF
 
 # Debian packages by purpose; `deps` installs whichever of them are missing.
 BUILD_PACKAGES := cmake make g++ pkg-config qt6-base-dev qt6-base-private-dev libwayland-dev \
@@ -39,7 +41,8 @@ FRESH_PACKAGES := debootstrap git
 comma := ,
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
-CMAKE_CONFIGURE = cmake -S . -B $(1) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) $(2) >/dev/null
+CMAKE_CONFIGURE = cmake -S . -B $(1) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DTALLIX_WERROR=$(WERROR) \
+                  $(2) >/dev/null
 
 .PHONY: all deps deps-run deps-test deps-check deps-cli-bench deps-gui-bench deps-deb deps-fresh \
         configure build run test check-sanitize fuzz bench bench-cli bench-gui format format-check \
