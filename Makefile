@@ -2,7 +2,7 @@
 #   make run    install what is missing, build, start Tallix
 #   make test   the same set-up, then every test
 # Plain `make` builds everything. Other targets: check-sanitize, fuzz, bench, bench-cli,
-# bench-gui, format, format-check, install, deb, check-package, check-fresh, clean.
+# bench-gui, format, format-check, tidy, install, deb, check-package, check-fresh, clean.
 
 BUILD_DIR     ?= build
 SANITIZE_DIR  ?= build-sanitize
@@ -31,6 +31,7 @@ TEST_PACKAGES := python3 xvfb xauth xdotool x11-utils weston libx11-6 dbus at-sp
                  python3-pyatspi desktop-file-utils appstream mandoc binutils \
                  qt6-gtk-platformtheme $(RUN_PACKAGES)
 CHECK_PACKAGES := clang libclang-rt-14-dev clang-format
+TIDY_PACKAGES := clang-tidy
 CLI_BENCH_PACKAGES := bc
 GUI_BENCH_PACKAGES := xvfb xauth x11-utils xdotool speedcrunch
 DEB_PACKAGES := debhelper dpkg-dev lintian git
@@ -44,9 +45,9 @@ SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 CMAKE_CONFIGURE = cmake -S . -B $(1) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DTALLIX_WERROR=$(WERROR) \
                   $(2) >/dev/null
 
-.PHONY: all deps deps-run deps-test deps-check deps-cli-bench deps-gui-bench deps-deb deps-fresh \
-        configure build run test check-sanitize fuzz bench bench-cli bench-gui format format-check \
-        install deb check-package check-fresh clean
+.PHONY: all deps deps-run deps-test deps-check deps-tidy deps-cli-bench deps-gui-bench deps-deb \
+        deps-fresh configure build run test check-sanitize fuzz bench bench-cli bench-gui format \
+        format-check tidy install deb check-package check-fresh clean
 
 all: build
 
@@ -76,6 +77,10 @@ deps-test: deps
 
 deps-check:
 	$(call install_missing,$(BUILD_PACKAGES) $(CHECK_PACKAGES))
+
+# After `deps`, as `tidy` configures the build first.
+deps-tidy: deps
+	$(call install_missing,$(TIDY_PACKAGES))
 
 deps-cli-bench:
 	$(call install_missing,$(BUILD_PACKAGES) $(CLI_BENCH_PACKAGES))
@@ -161,6 +166,19 @@ format:
 
 format-check: deps-check
 	clang-format --dry-run --Werror $(FORMAT_FILES)
+
+# clang-tidy with .clang-tidy over the programs' and the benchmarks' sources
+# (their headers through its filter), with the main build's compile
+# commands; any finding fails. The tests are left to the compiler's warnings.
+# Its counts of warnings generated (nearly all in Qt's headers, never shown)
+# are dropped.
+TIDY_FILES = $(shell git ls-files $(foreach d,engine platform controls ui cli bench,'$(d)/*.cpp'))
+
+tidy: SHELL := /bin/bash
+tidy: .SHELLFLAGS := -o pipefail -c
+tidy: deps-tidy configure
+	printf '%s\n' $(TIDY_FILES) | xargs -P $(JOBS) -n 4 clang-tidy -p $(BUILD_DIR) --quiet 2>&1 | \
+	  sed '/^[0-9]* warnings\? generated\.$$/d'
 
 # DESTDIR, from the command line or the environment, stages the installation.
 install: configure

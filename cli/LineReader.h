@@ -24,7 +24,7 @@ public:
         ReadError, // the source failed; Error() holds its errno
     };
 
-    static constexpr std::size_t kBlockSize = 64 * 1024;
+    static constexpr std::size_t kBlockSize = std::size_t{64} * 1024;
 
     LineReader(Source source, std::size_t maxLength, std::size_t blockSize = kBlockSize);
 

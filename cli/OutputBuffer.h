@@ -11,7 +11,7 @@ namespace tallix::cli {
 // failed write throws std::system_error; nothing more is written after it.
 class OutputBuffer {
 public:
-    static constexpr std::size_t kCapacity = 64 * 1024;
+    static constexpr std::size_t kCapacity = std::size_t{64} * 1024;
 
     OutputBuffer(int fd, bool flushEachLine);
 

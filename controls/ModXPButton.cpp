@@ -2,9 +2,7 @@
 
 #include "platform/Drawing.h"
 
-namespace tallix {
-
-namespace ModXPButton {
+namespace tallix::ModXPButton {
 
 void ReplaceColor(QImage& Pic, quint32 OldColor, quint32 NewColor) {
     // Logical pixels, as GetPixel and SetPixel address them (the picture's own
@@ -19,6 +17,4 @@ void ReplaceColor(QImage& Pic, quint32 OldColor, quint32 NewColor) {
     }
 }
 
-} // namespace ModXPButton
-
-} // namespace tallix
+} // namespace tallix::ModXPButton

@@ -101,7 +101,7 @@ void XPButton::setPointerProbe(tallix::PointerProbe* probe) {
 bool XPButton::event(QEvent* event) {
     if (event->type() == QEvent::Shortcut) {
         const QKeySequence keys = static_cast<QShortcutEvent*>(event)->key();
-        OnAccessKey(keys.isEmpty() ? 0 : qint16(keys[0].key()));
+        OnAccessKey(qint16(keys.isEmpty() ? 0 : keys[0].key()));
         return true;
     }
     return QWidget::event(event);

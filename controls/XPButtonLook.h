@@ -5,11 +5,9 @@
 #include <array>
 #include <cstddef>
 
-namespace tallix {
-
 // The colours and ring geometry of the button's looks. Colours are
 // 0x00BBGGRR; none names a system colour (top byte zero).
-namespace XPButtonLook {
+namespace tallix::XPButtonLook {
 
 // Face gradient and border of one colour style.
 struct FaceColors {
@@ -147,6 +145,4 @@ constexpr bool TablesHold() {
 static_assert(detail::AxisAligned(), "ring lines must be horizontal or vertical");
 static_assert(detail::TablesHold(), "ring colours are 0x00BBGGRR and at most eight lines");
 
-} // namespace XPButtonLook
-
-} // namespace tallix
+} // namespace tallix::XPButtonLook

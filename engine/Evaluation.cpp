@@ -10,7 +10,6 @@
 #include <cstdint>
 #include <limits>
 #include <string>
-#include <utility>
 #include <variant>
 
 namespace tallix {
@@ -53,7 +52,7 @@ double ReadNumber(std::string_view token) {
 // Rounds the final value to single precision; a value that rounds beyond
 // the single range fails with the overflow.
 float ToSingle(double value) {
-    const float single = static_cast<float>(Checked(value));
+    const auto single = static_cast<float>(Checked(value));
     if (std::isinf(single)) {
         RaiseArithmeticFailure(single);
     }
@@ -188,7 +187,7 @@ bool Evaluator::ApplyLibraryFunction(const LibraryFunction& function) {
     if (!outcome) {
         return false;
     }
-    stack_.Push(std::move(*outcome));
+    stack_.Push(*outcome);
     return true;
 }
 

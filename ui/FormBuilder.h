@@ -7,12 +7,14 @@
 #include <QString>
 #include <QWidget>
 
+#include <utility>
+
 namespace tallix {
 
 // The controls of a built window, by the names of its layout.
 class FormControls {
 public:
-    explicit FormControls(const QString& file) : file_(file) {}
+    explicit FormControls(QString file) : file_(std::move(file)) {}
 
     void Add(const QString& name, QWidget& control) { byName_.insert(name, &control); }
     QWidget* Find(const QString& name) const { return byName_.value(name); }

@@ -54,7 +54,7 @@ QJsonValue LayoutFields::Take(const QString& key) {
 }
 
 QJsonValue LayoutFields::Require(const QString& key) {
-    const QJsonValue value = Take(key);
+    QJsonValue value = Take(key);
     if (value.isUndefined()) {
         Fail(QStringLiteral("\"%1\" is missing").arg(key));
     }

@@ -8,6 +8,7 @@
 #include <QString>
 
 #include <optional>
+#include <utility>
 
 namespace tallix {
 
@@ -17,8 +18,8 @@ namespace tallix {
 // RejectUnknown can refuse any setting nobody asked for.
 class LayoutFields {
 public:
-    LayoutFields(const QJsonObject& object, const QString& file, const QString& control)
-        : object_(object), file_(file), control_(control) {}
+    LayoutFields(QJsonObject object, QString file, QString control)
+        : object_(std::move(object)), file_(std::move(file)), control_(std::move(control)) {}
 
     int Int(const QString& key);
     QString String(const QString& key);
