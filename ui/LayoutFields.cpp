@@ -4,9 +4,10 @@
 
 #include <QGuiApplication>
 #include <QPalette>
-#include <QRegularExpression>
 
+#include <algorithm>
 #include <array>
+#include <cctype>
 #include <cmath>
 #include <limits>
 #include <utility>
@@ -25,9 +26,16 @@ constexpr auto kSystemColors = std::to_array<std::pair<const char*, QPalette::Co
     {"highlightedText", QPalette::HighlightedText},
 });
 
+// "#rrggbb" and no other form QColor reads. Checked by hand: a regular
+// expression would page in its engine and compile itself at every start-up.
+bool IsRgbText(const QString& text) {
+    const auto hexDigit = [](QChar c) { return c.unicode() < 128 && std::isxdigit(c.unicode()); };
+    return text.size() == 7 && text.front() == u'#' &&
+           std::all_of(text.begin() + 1, text.end(), hexDigit);
+}
+
 std::optional<QColor> ParseColor(const QString& text) {
-    static const QRegularExpression rgb(QStringLiteral("^#[0-9a-fA-F]{6}$"));
-    if (rgb.match(text).hasMatch()) {
+    if (IsRgbText(text)) {
         return QColor(text);
     }
     for (const auto& [name, role] : kSystemColors) {
