@@ -4,63 +4,28 @@
 #include "ui/Keypad.h"
 #include "ui/LayoutError.h"
 
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QTemporaryFile>
+
+#include <map>
 
 using namespace tallix;
 
 namespace {
 
-// The main window's design in tab order: position and size in twips, the
-// colour style of buttons (0 for other controls) and the tool tip. The
-// labels, which take no focus, come last.
-struct Designed {
-    std::string_view name;
-    QRect twips;
-    int style;
-    const char* toolTip;
-};
-const Designed kDesign[] = {
-    {"Text1", {90, 405, 4125, 330}, 0, ""},
-    {"XPButton7", {120, 855, 375, 330}, 2, ""},
-    {"XPButton8", {570, 855, 375, 330}, 2, ""},
-    {"XPButton9", {1020, 855, 375, 330}, 2, ""},
-    {"XPButton10", {1470, 855, 375, 330}, 2, ""},
-    {"XPButton11", {1920, 855, 375, 330}, 2, ""},
-    {"XPButton12", {120, 1260, 375, 330}, 2, ""},
-    {"XPButton13", {570, 1260, 375, 330}, 2, ""},
-    {"XPButton14", {1020, 1260, 375, 330}, 2, ""},
-    {"XPButton15", {1470, 1260, 375, 330}, 2, ""},
-    {"XPButton16", {1920, 1260, 375, 330}, 2, ""},
-    {"XPButton17", {120, 1665, 375, 330}, 2, ""},
-    {"XPButton18", {570, 1665, 375, 330}, 2, ""},
-    {"XPButton19", {1020, 1665, 375, 330}, 2, ""},
-    {"XPButton20", {1470, 1665, 375, 330}, 2, ""},
-    {"XPButton21", {1920, 1665, 375, 330}, 2, ""},
-    {"XPButton22", {120, 2100, 375, 330}, 2, ""},
-    {"XPButton23", {570, 2100, 375, 330}, 2, "Decimal Point"},
-    {"XPButton25", {1470, 2100, 375, 330}, 2, ""},
-    {kBackspaceButton, {1920, 2100, 375, 330}, 2, "Backspace"},
-    {"List1", {2415, 1170, 1815, 1110}, 0, ""},
-    {kInsertButton, {3270, 855, 915, 240}, 3, "Select And Insert A Function"},
-    {kCalculateButton, {225, 2670, 870, 330}, 1, ""},
-    {kClearButton, {1215, 2670, 870, 330}, 1, ""},
-    {kHelpButton, {2205, 2670, 870, 330}, 1, ""},
-    {kAboutButton, {3195, 2670, 915, 330}, 1, ""},
-    {"Option1", {2850, 120, 645, 195}, 0, ""},
-    {"Option2", {3480, 120, 735, 195}, 0, ""},
-    {kDeleteButton, {1020, 2100, 375, 330}, 2, "Delete"},
-    {"Label1", {120, 135, 1095, 195}, 0, ""},
-    {"Label4", {2415, 855, 735, 195}, 0, ""},
-};
-constexpr int kFocusTaking = int(std::size(kDesign)) - 2;
+QByteArray MainLayout() {
+    QFile file(frmMain::kLayoutResource);
+    file.open(QIODevice::ReadOnly);
+    return file.readAll();
+}
 
 // The main window's own layout with its first `from` changed to `to`. A
 // table row whose text is not in the layout would test nothing: it stops
 // the run.
 QByteArray MainLayoutWith(const char* from, const char* to) {
-    QFile file(frmMain::kLayoutResource);
-    file.open(QIODevice::ReadOnly);
-    QByteArray layout = file.readAll();
+    QByteArray layout = MainLayout();
     const qsizetype at = layout.indexOf(from);
     if (at < 0) {
         qFatal("the main window's layout holds no %s", from);
@@ -84,6 +49,7 @@ const Change kChanges[] = {
      "has no property \"colourstyle\""},
     {"empty colour", "\"backColor\": \"#ffffff\"", "\"backColor\": \"\"", "",
      "\"backColor\" is not a colour"},
+    {"font size zero", "\"size\": 8.25}", "\"size\": 0}", "", "the font size must be a positive"},
     {"edit box missing", "\"Text1\"", "\"Text2\"", "Text1", "is missing from the layout"},
     {"edit box of the wrong kind", "\"textBox\"", "\"label\"", "Text1",
      "must be a tallix::EditBox, not a QLabel"},
@@ -94,6 +60,7 @@ const Change kChanges[] = {
     {"height extent missing", "\"_extenty\": 582, ", "", "XPButton7", "no number \"_extenty\""},
     // Positions and sizes stay inside the window, which has a size limit; a
     // line, put in front of the other controls, with both its ends.
+    {"caption of no width", "\"width\": 1095", "\"width\": 0", "", ""},
     {"left plus width past the int range", "\"left\": 120, \"top\": 855, \"width\": 375",
      "\"left\": 4000, \"top\": 855, \"width\": 2147483647", "XPButton7",
      "\"width\" 2147483647 from 4000 ends outside the window"},
@@ -135,35 +102,61 @@ class FormLayoutTest : public QObject {
     tallix::testing::MainWindowHarness harness_;
 
 private slots:
-    void controlMatchesTheDesign_data() { tallix::testing::AddTableRows(kDesign); }
-    void controlMatchesTheDesign() {
-        QFETCH(int, row);
-        const Designed& design = kDesign[row];
-        const auto* control =
-            harness_.window->findChild<QWidget*>(QString::fromLatin1(design.name));
-        QVERIFY(control != nullptr);
-        const double dpi = ScreenLogicalDpi();
-        QCOMPARE(control->geometry(), TwipsToPixels(design.twips, dpi));
-        QCOMPARE(control->toolTip(), QString(design.toolTip));
-        const auto* button = qobject_cast<const XPButton*>(control);
-        QCOMPARE(button != nullptr ? button->ColorStyle() : 0, design.style);
-        // A keypad key inserts exactly its caption.
+    // What the design must keep, whatever its numbers: the window's fixed
+    // size, every control inside it, no two buttons overlapping, no text in
+    // italics (no layout asks for it), and each keypad key captioned with
+    // what it inserts.
+    void mainWindowHoldsTogether() {
+        const frmMain& window = *harness_.window;
+        QCOMPARE(window.size(), TwipsToPixels(QRect(0, 0, 4335, 3135), ScreenLogicalDpi()).size());
+        for (const QWidget* control : window.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            QVERIFY2(!control->geometry().isEmpty() && window.rect().contains(control->geometry()),
+                     qPrintable(control->objectName()));
+            QVERIFY2(!control->font().italic(), qPrintable(control->objectName()));
+        }
+        const QList<XPButton*> buttons = window.findChildren<XPButton*>();
+        QCOMPARE(buttons.size(), qsizetype(kKeypad.size() + 7));
+        for (const XPButton* a : buttons) {
+            for (const XPButton* b : buttons) {
+                QVERIFY2(a == b || !a->geometry().intersects(b->geometry()),
+                         qPrintable(a->objectName() + " overlaps " + b->objectName()));
+            }
+        }
         for (const KeypadKey& key : kKeypad) {
-            if (key.button == design.name) {
-                QCOMPARE(button->Caption(), QString::fromLatin1(key.inserts));
+            QCOMPARE(harness_.Button(key.button).Caption(), QString::fromLatin1(key.inserts));
+        }
+    }
+
+    // The focus goes round the controls that take it in the order of the
+    // tab indices the layout gives them.
+    void focusFollowsTheTabIndices() {
+        std::map<int, QString> byIndex;
+        for (const QJsonValue value : QJsonDocument::fromJson(MainLayout())["controls"].toArray()) {
+            const QString name = value["name"].toString();
+            if (harness_.window->findChild<QWidget*>(name)->focusPolicy() != Qt::NoFocus) {
+                byIndex[value["tabIndex"].toInt()] = name;
             }
         }
-        // The focus chain leads on to the next row that takes the focus; from
-        // the last, back to Text1.
-        if (row < kFocusTaking) {
-            const QWidget* next = control->nextInFocusChain();
-            while (next->focusPolicy() == Qt::NoFocus) {
-                next = next->nextInFocusChain();
-            }
-            QCOMPARE(next->objectName(),
-                     QString::fromLatin1(kDesign[(row + 1) % kFocusTaking].name));
+        QStringList expected, chain;
+        for (const auto& [index, name] : byIndex) {
+            expected << name;
         }
-        QCOMPARE(harness_.window->size(), TwipsToPixels(QRect(0, 0, 4335, 3135), dpi).size());
+        const QWidget* control = &harness_.Text1();
+        do {
+            chain << control->objectName();
+            do {
+                control = control->nextInFocusChain();
+            } while (control->focusPolicy() == Qt::NoFocus);
+        } while (control != &harness_.Text1() && chain.size() <= expected.size());
+        QCOMPARE(chain, expected);
+    }
+
+    // A line is one pixel thick along its length: the About box's rule.
+    void lineIsOnePixelThick() {
+        const double dpi = ScreenLogicalDpi();
+        const frmF2 box(harness_.desktop);
+        QCOMPARE(box.findChild<QWidget*>("Line1")->geometry(),
+                 QRect(0, TwipsToPixels(1080, dpi), TwipsToPixels(3840, dpi), 1));
     }
 
     // An empty problem: the layout builds.

@@ -105,26 +105,17 @@ void CheckFocusDots(QWidget& shown, const QRect& area, QWidget& focusOn, QWidget
     int changed = 0;
     for (int y = 0; y < with.height(); ++y) {
         for (int x = 0; x < with.width(); ++x) {
-            const QColor before = without.pixelColor(x, y);
-            const QColor after = with.pixelColor(x, y);
-            if (before == after) {
-                continue;
+            const QColor before = without.pixelColor(x, y), after = with.pixelColor(x, y);
+            if (before != after) {
+                ++changed;
+                outline |= QRect(x, y, 1, 1);
+                QVERIFY2(tallix::ContrastRatio(before, after) >= 3.0, qPrintable(after.name()));
             }
-            ++changed;
-            outline |= QRect(x, y, 1, 1);
-            QVERIFY2(tallix::ContrastRatio(before, after) >= 3.0,
-                     qPrintable(QStringLiteral("pixel %1,%2: %3 on %4")
-                                    .arg(x)
-                                    .arg(y)
-                                    .arg(after.name(), before.name())));
         }
     }
     QVERIFY2(outline.height() >= area.height() * 3 / 4 &&
                  changed >= (outline.width() + outline.height() - 2) * 9 / 10,
-             qPrintable(QStringLiteral("%1 pixels changed within %2x%3")
-                            .arg(changed)
-                            .arg(outline.width())
-                            .arg(outline.height())));
+             qPrintable(QString::number(changed) + " pixels changed"));
 }
 
 // Through the window system, as a user's click arrives, so that modality applies.
