@@ -154,8 +154,7 @@ private slots:
     // A line is one pixel thick along its length: the About box's rule.
     void lineIsOnePixelThick() {
         const double dpi = ScreenLogicalDpi();
-        const frmF2 box(harness_.desktop);
-        QCOMPARE(box.findChild<QWidget*>("Line1")->geometry(),
+        QCOMPARE(harness_.Find("Line1", true)->geometry(),
                  QRect(0, TwipsToPixels(1080, dpi), TwipsToPixels(3840, dpi), 1));
     }
 

@@ -44,6 +44,22 @@ public:
         return *window->findChild<XPButton*>(QString::fromLatin1(name));
     }
 
+    // An About box of this window, built on first use.
+    frmF2& About() {
+        if (!about) {
+            about = std::make_unique<frmF2>(desktop, window.get());
+        }
+        return *about;
+    }
+
+    // A control by its layout name in the main window or, inAbout, in the
+    // About box; a window by its own name.
+    QWidget* Find(std::string_view name, bool inAbout = false) {
+        QWidget& form = inAbout ? static_cast<QWidget&>(About()) : *window;
+        const QString objectName = QString::fromLatin1(name);
+        return form.objectName() == objectName ? &form : form.findChild<QWidget*>(objectName);
+    }
+
     // A left click in the middle of the button, as the user gives it.
     void Click(std::string_view name) const {
         QTest::mouseClick(&Button(name), Qt::LeftButton, {}, Button(name).rect().center());
@@ -84,6 +100,7 @@ public:
     RecordingDesktopService desktop;
     int aboutCount = 0;
     std::unique_ptr<frmMain> window;
+    std::unique_ptr<frmF2> about;
 };
 
 } // namespace tallix::testing

@@ -302,7 +302,7 @@ private slots:
 
     void aboutLinkShowsItsFocusWithDots() {
         MainWindowHarness harness;
-        frmF2 box(harness.desktop, harness.window.get());
+        frmF2& box = harness.About();
         box.show();
         WaitUntilActive(box);
         CheckFocusDots(box.Label1(), box.Label1().rect(), box.Label1(), box.cmdOK());

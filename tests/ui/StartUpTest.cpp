@@ -3,7 +3,6 @@
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
-#include <QScopeGuard>
 #include <QSet>
 
 namespace {
@@ -124,28 +123,6 @@ private slots:
         } else {
             ExpectRefused(tallix, startUp.refusal);
         }
-    }
-
-    // An X server that answers: the usual desktop, here a virtual one.
-    void startsOnALiveXDisplay() {
-        QProcess server;
-        server.start("Xvfb", {"-displayfd", "1", "-nolisten", "tcp", "-screen", "0", "640x480x24"});
-        if (!server.waitForStarted()) {
-            QSKIP("Xvfb is not installed");
-        }
-        const auto stopServer = qScopeGuard([&server] {
-            server.kill();
-            server.waitForFinished();
-        });
-        while (!server.canReadLine() && server.waitForReadyRead(10000)) {
-        }
-        const QString number = QString::fromLatin1(server.readLine()).trimmed();
-        QVERIFY2(!number.isEmpty(), "Xvfb did not say which display it serves");
-        QProcess tallix;
-        tallix.setProcessEnvironment(EnvironmentWith({{"DISPLAY", ':' + number}}));
-        tallix.start(TALLIX_EXECUTABLE, {});
-        QVERIFY(tallix.waitForStarted());
-        ExpectStarted(tallix);
     }
 
     // A request for help or the version needs no display; an argument the

@@ -145,11 +145,8 @@ private slots:
     void controlsKeepTheirColoursOnADarkDesktop() {
         QFETCH(int, row);
         const Expected& expected = kExpected[row];
-        MainWindowHarness harness([](tallix::DesktopService&, QWidget*) {});
-        frmF2 about(harness.desktop, harness.window.get());
-        QWidget& form = expected.inAbout ? static_cast<QWidget&>(about) : *harness.window;
-        const QString name = QString::fromLatin1(expected.control);
-        QWidget* control = form.objectName() == name ? &form : form.findChild<QWidget*>(name);
+        MainWindowHarness harness;
+        const QWidget* control = harness.Find(expected.control, expected.inAbout);
         QVERIFY(control != nullptr);
         for (auto group : {QPalette::Active, QPalette::Inactive}) {
             QCOMPARE(control->palette().color(group, expected.role).name(), expected.color.name());
@@ -159,9 +156,8 @@ private slots:
     // The link's colour is the desktop's highlight, which on white is too
     // light to read: it is darkened, keeping its hue.
     void theLinkIsTheHighlightDarkenedUntilReadable() {
-        MainWindowHarness harness([](tallix::DesktopService&, QWidget*) {});
-        frmF2 about(harness.desktop, harness.window.get());
-        const QPalette palette = about.Label1().palette();
+        MainWindowHarness harness;
+        const QPalette palette = harness.About().Label1().palette();
         const QColor link = palette.color(QPalette::WindowText);
         QVERIFY2(ContrastRatio(link, palette.color(QPalette::Window)) >= kReadableContrast,
                  qPrintable(link.name()));
@@ -172,10 +168,10 @@ private slots:
     // and a selection's text on its highlight, whether its window is active
     // or not.
     void everyTextOfBothWindowsIsReadable() {
-        MainWindowHarness harness([](tallix::DesktopService&, QWidget*) {});
-        frmF2 about(harness.desktop, harness.window.get());
-        QList<QWidget*> widgets = {harness.window.get(), &about};
-        widgets << harness.window->findChildren<QWidget*>() << about.findChildren<QWidget*>();
+        MainWindowHarness harness;
+        QList<QWidget*> widgets = {harness.window.get(), &harness.About()};
+        widgets << harness.window->findChildren<QWidget*>()
+                << harness.About().findChildren<QWidget*>();
         for (QWidget* widget : widgets) {
             const QPalette palette = widget->palette();
             const auto pairs = {std::pair(widget->foregroundRole(), widget->backgroundRole()),
