@@ -51,11 +51,6 @@ const Adjustment kAdjustments[] = {
      Qt::black},
 };
 
-// The hue of a colour that has one; -1 for a grey.
-int Hue(const QColor& color) {
-    return color.hsvHue();
-}
-
 // A dark desktop, as a dark theme gives it to the application.
 QPalette DarkDesktop() {
     QPalette palette;
@@ -134,8 +129,10 @@ private slots:
                 const int end = (adjustment.end.*channel)();
                 QVERIFY2(std::abs(end - to) <= std::abs(end - from), shown);
             }
-            if (adjustment.end == Qt::black && Hue(adjustment.color) >= 0) {
-                QVERIFY2(std::abs(Hue(readable) - Hue(adjustment.color)) <= 2, shown);
+            // Darkened, a colour keeps its hue (a grey has none: -1).
+            const int hue = adjustment.color.hsvHue();
+            if (adjustment.end == Qt::black && hue >= 0) {
+                QVERIFY2(std::abs(readable.hsvHue() - hue) <= 2, shown);
             }
             break;
         }
@@ -161,7 +158,7 @@ private slots:
         const QColor link = palette.color(QPalette::WindowText);
         QVERIFY2(ContrastRatio(link, palette.color(QPalette::Window)) >= kReadableContrast,
                  qPrintable(link.name()));
-        QVERIFY2(std::abs(Hue(link) - Hue(QColor(0x3daee9))) <= 2, qPrintable(link.name()));
+        QVERIFY2(std::abs(link.hsvHue() - QColor(0x3daee9).hsvHue()) <= 2, qPrintable(link.name()));
     }
 
     // What every widget of both windows draws with: its text on its ground,
