@@ -104,8 +104,8 @@ class FormLayoutTest : public QObject {
 private slots:
     // What the design must keep, whatever its numbers: the window's fixed
     // size, every control inside it, no two buttons overlapping, no text in
-    // italics (no layout asks for it), and each keypad key captioned with
-    // what it inserts.
+    // italics (no layout asks for it), each keypad key captioned with what
+    // it inserts, and the looks that tell keys from commands.
     void mainWindowHoldsTogether() {
         const frmMain& window = *harness_.window;
         QCOMPARE(window.size(), TwipsToPixels(QRect(0, 0, 4335, 3135), ScreenLogicalDpi()).size());
@@ -124,7 +124,11 @@ private slots:
         }
         for (const KeypadKey& key : kKeypad) {
             QCOMPARE(harness_.Button(key.button).Caption(), QString::fromLatin1(key.inserts));
+            QCOMPARE(harness_.Button(key.button).ColorStyle(), int(XPButton::csSilver));
         }
+        // The commands below the keypad keep the button's own look.
+        QCOMPARE(harness_.Button(kCalculateButton).ColorStyle(), int(XPButton::csBlue));
+        QCOMPARE(harness_.Button(kInsertButton).ColorStyle(), int(XPButton::csOlive));
     }
 
     // The focus goes round the controls that take it in the order of the
