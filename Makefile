@@ -2,7 +2,7 @@
 #   make run    install what is missing, build, start Tallix
 #   make test   the same set-up, then every test
 # Plain `make` builds everything. Other targets: check-sanitize, fuzz, bench, bench-cli,
-# bench-gui, format, format-check, tidy, install, deb, check-package, check-fresh, clean.
+# bench-gui, mutate, format, format-check, tidy, install, deb, check-package, check-fresh, clean.
 
 BUILD_DIR     ?= build
 SANITIZE_DIR  ?= build-sanitize
@@ -46,7 +46,7 @@ CMAKE_CONFIGURE = cmake -S . -B $(1) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DTALLIX_W
                   $(2) >/dev/null
 
 .PHONY: all deps deps-run deps-test deps-check deps-tidy deps-cli-bench deps-gui-bench deps-deb \
-        deps-fresh configure build run test check-sanitize fuzz bench bench-cli bench-gui format \
+        deps-fresh configure build run test check-sanitize fuzz bench bench-cli bench-gui mutate format \
         format-check tidy install deb check-package check-fresh clean
 
 all: build
@@ -126,6 +126,14 @@ check-sanitize: deps-check
 	cd $(SANITIZE_DIR) && ASAN_OPTIONS=detect_leaks=1 \
 	  LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0 \
 	  UBSAN_OPTIONS=print_stacktrace=1 ctest --output-on-failure -j $(JOBS)
+
+# Plants small faults in the product code one at a time, each in a copy of
+# the tree built beside the others, and runs every test on it: the named
+# faults of tools/planted_faults.json, then FAULTS chosen at random by SEED.
+FAULTS ?= 60
+SEED   ?= 1
+mutate: deps-test
+	tools/mutate.py $(BUILD_DIR)-mutate --random $(FAULTS) --seed $(SEED) --jobs $(JOBS)
 
 # The fuzzer over the whole calculation for SECONDS seconds, from fuzz/corpus,
 # then the one over tallix-cli's line reader for a third of that: its lines
