@@ -1,10 +1,9 @@
-"""A private X server, optionally with a nested Wayland compositor, and the
-pointer and pixels of its screen, for tests that drive the real window.
-
-Only the standard library and Debian's own programs and libraries are used:
-Xvfb, xdotool, weston, and libX11 through ctypes for reads fast enough to
-sample the screen several times within a hover poll.
-"""
+# A private X server, optionally with a nested Wayland compositor, and the
+# pointer and pixels of its screen, for tests that drive the real window.
+#
+# Only the standard library and Debian's own programs and libraries are used:
+# Xvfb, xdotool, weston, and libX11 through ctypes for reads fast enough to
+# sample the screen several times within a hover poll.
 import ctypes
 import ctypes.util
 import json
@@ -29,6 +28,12 @@ def need_programs(*names):
     missing = [name for name in names if shutil.which(name) is None]
     if missing:
         skip("not installed: " + ", ".join(missing))
+
+
+def finish(failures):
+    for failure in failures:
+        print("FAIL: " + failure)
+    sys.exit(1 if failures else 0)
 
 
 class Processes:
@@ -56,14 +61,12 @@ class Processes:
                     process.wait()
 
 
-def start_xvfb(processes, size="1024x768", noreset=False):
-    """Starts Xvfb on a display number it picks itself; returns ":N".
-
-    With noreset the server does not reset when its last client leaves, which
-    a test needs when a brief client may leave it resetting as the next one
-    connects."""
+def start_xvfb(processes, size=(1024, 768), noreset=False):
+    """Starts Xvfb on a display number it picks itself; returns ":N". With
+    noreset the server outlives its last client, so that a brief client
+    cannot leave it resetting as the next one connects."""
     read_end, write_end = os.pipe()
-    processes.start(["Xvfb", "-displayfd", str(write_end), "-screen", "0", size + "x24",
+    processes.start(["Xvfb", "-displayfd", str(write_end), "-screen", "0", "%dx%dx24" % size,
                      "-nolisten", "tcp"] + (["-noreset"] if noreset else []),
                     pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     os.close(write_end)
@@ -74,14 +77,18 @@ def start_xvfb(processes, size="1024x768", noreset=False):
     return ":" + number
 
 
-def start_weston(processes, display, width, height, title_bars=False):
+def x11_env(display):
+    env = dict(os.environ, DISPLAY=display, QT_QPA_PLATFORM="xcb")
+    env.pop("WAYLAND_DISPLAY", None)
+    return env
+
+
+def start_weston(processes, display, output, title_bars=False):
     """Starts weston as a window of the X server `display` with its desktop
-    shell on a black desktop with no panel, where a window goes wherever the
-    shell likes; returns the environment a Wayland client needs. Unless
-    `title_bars`, the client draws no title bar, so a window's pixels are its
-    contents."""
+    shell on a black desktop with no panel; returns the environment a
+    Wayland client needs. Unless `title_bars`, the client draws no title
+    bar, so a window's pixels are its contents."""
     runtime = tempfile.mkdtemp(prefix="tallix-e2e-")
-    os.chmod(runtime, 0o700)
     config = os.path.join(runtime, "weston.ini")
     with open(config, "w") as file:
         file.write("[shell]\nbackground-color=0xff000000\npanel-position=none\n")
@@ -90,10 +97,9 @@ def start_weston(processes, display, width, height, title_bars=False):
     env.pop("WAYLAND_DISPLAY", None)
     processes.start(["weston", "--backend=x11-backend.so", "--use-pixman",
                      "--shell=desktop-shell.so", "--config=" + config, "--socket=" + socket,
-                     "--width=%d" % width, "--height=%d" % height, "--idle-time=0"],
+                     "--width=%d" % output[0], "--height=%d" % output[1], "--idle-time=0"],
                     env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-    path = os.path.join(runtime, socket)
-    if not wait_for(lambda: os.path.exists(path), 15):
+    if not wait_for(lambda: os.path.exists(os.path.join(runtime, socket)), 15):
         skip("weston did not start")
     client = dict(env, WAYLAND_DISPLAY=socket, QT_QPA_PLATFORM="wayland")
     if not title_bars:
@@ -113,16 +119,16 @@ def parked(output):
     return output[0] - 1, output[1] - 1
 
 
-def window_rect(shot, output):
-    """The bounding box of the pixels of weston's output that are not the
-    black desktop, the margin where the parked pointer's tip shows aside."""
-    width, height = output[0] - MARGIN, output[1] - MARGIN
-    pixels = shot.pixels(0, 0, width, height)
-    lit = [i for i, p in enumerate(pixels) if p != BLACK]
-    if not lit:
-        return None
-    xs = [i % width for i in lit]
-    ys = [i // width for i in lit]
+def lit_rect(shot, output, x=0):
+    """The bounding box of what is not the black desktop on weston's output
+    right of x, the margin where the parked pointer's tip shows aside."""
+    width, height = output[0] - MARGIN - x, output[1] - MARGIN
+    lit = [i for i, p in enumerate(shot.pixels(x, 0, width, height)) if p != BLACK]
+    return bounds([(x + i % width, i // width) for i in lit]) if lit else None
+
+
+def bounds(points):
+    xs, ys = [p[0] for p in points], [p[1] for p in points]
     return min(xs), min(ys), max(xs) - min(xs) + 1, max(ys) - min(ys) + 1
 
 
@@ -135,15 +141,26 @@ def park_pointer(shot, output):
     def drawn_in_the_middle():
         shot.move_pointer(0, 0)
         shot.move_pointer(*middle)
-        drawn = window_rect(shot, output)
+        drawn = lit_rect(shot, output)
         return drawn is not None and abs(drawn[0] - middle[0]) < 5 and \
             abs(drawn[1] - middle[1]) < 5
 
     if not wait_for(drawn_in_the_middle, 15, 0.2):
         skip("weston shows no pointer")
     shot.move_pointer(*parked(output))
-    if not wait_for(lambda: window_rect(shot, output) is None, 5):
+    if not wait_for(lambda: lit_rect(shot, output) is None, 5):
         sys.exit("FAIL: the pointer is not where it was moved to")
+
+
+def show_on_weston(processes, shot, program, env, output):
+    """Starts the program and waits until its window is drawn; returns the
+    window's rectangle and the process."""
+    app = processes.start([program], env=env, stderr=subprocess.DEVNULL)
+    if not wait_for(lambda: lit_rect(shot, output) is not None, 20, 0.2):
+        sys.exit("FAIL: no window on the desktop (tallix %s)" %
+                 ("exited %d" % app.returncode if app.poll() is not None else "running"))
+    time.sleep(0.5)  # let it draw everything
+    return lit_rect(shot, output), app
 
 
 class RecordingOpener:
@@ -183,18 +200,15 @@ def wait_for(condition, seconds, step=0.05):
 
 
 def xdotool(display, *args):
-    result = subprocess.run(["xdotool", *args], env=dict(os.environ, DISPLAY=display),
-                            capture_output=True, text=True, timeout=20)
-    return result.stdout
+    return subprocess.run(["xdotool", *args], env=dict(os.environ, DISPLAY=display),
+                          capture_output=True, text=True, timeout=20).stdout
 
 
 def window_geometry(display, window):
     """(x, y, width, height) of the window with that id."""
-    values = {}
-    for line in xdotool(display, "getwindowgeometry", "--shell", window).splitlines():
-        key, _, value = line.partition("=")
-        values[key] = int(value)
-    return values["X"], values["Y"], values["WIDTH"], values["HEIGHT"]
+    values = dict(line.split("=") for line in
+                  xdotool(display, "getwindowgeometry", "--shell", window).splitlines())
+    return tuple(int(values[key]) for key in ("X", "Y", "WIDTH", "HEIGHT"))
 
 
 def visible_windows(display, *search):
@@ -202,18 +216,20 @@ def visible_windows(display, *search):
     return xdotool(display, "search", "--onlyvisible", *search).split()
 
 
-def show_on_x11(processes, program, display):
+def shown_window(display, title):
+    """The id of the shown window with that title, once it is shown."""
+    if not wait_for(lambda: visible_windows(display, "--name", "^%s$" % title), 20):
+        sys.exit("FAIL: no window titled %r came up" % title)
+    return visible_windows(display, "--name", "^%s$" % title)[0]
+
+
+def show_on_x11(processes, program, display, env=None):
     """Starts the program on the X display alone and waits until its main
-    window is shown and drawn; returns that window's id and top-left corner."""
-    env = dict(os.environ, DISPLAY=display, QT_QPA_PLATFORM="xcb")
-    env.pop("WAYLAND_DISPLAY", None)
-    processes.start([program], env=env)
-    if not wait_for(lambda: visible_windows(display, "--name", "^Tallix$"), 20):
-        sys.exit("FAIL: the window did not come up")
-    window = visible_windows(display, "--name", "^Tallix$")[0]
-    left, top, _, _ = window_geometry(display, window)
-    wait_for(lambda: False, 0.5)  # let it draw everything
-    return window, left, top
+    window is shown and drawn; returns that window's id and rectangle."""
+    processes.start([program], env=env or x11_env(display))
+    window = shown_window(display, "Tallix")
+    time.sleep(0.5)  # let it draw everything
+    return window, window_geometry(display, window)
 
 
 def write_png(path, pixels, width, height):
@@ -229,6 +245,7 @@ def write_png(path, pixels, width, height):
         file.write(b"\x89PNG\r\n\x1a\n" +
                    chunk(b"IHDR", struct.pack(">IIBBBBB", width, height, 8, 2, 0, 0, 0)) +
                    chunk(b"IDAT", zlib.compress(rows)) + chunk(b"IEND", b""))
+    print("saved " + path)
 
 
 class _XImage(ctypes.Structure):
@@ -239,29 +256,21 @@ class Screen:
     """The pointer and the pixels of an X display's root window."""
 
     def __init__(self, display):
-        self._x = ctypes.CDLL(ctypes.util.find_library("X11") or "libX11.so.6")
-        self._x.XOpenDisplay.restype = ctypes.c_void_p
-        self._x.XOpenDisplay.argtypes = [ctypes.c_char_p]
-        self._x.XDefaultRootWindow.restype = ctypes.c_ulong
-        self._x.XDefaultRootWindow.argtypes = [ctypes.c_void_p]
-        self._x.XWarpPointer.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_ulong] + \
-            [ctypes.c_int] * 2 + [ctypes.c_uint] * 2 + [ctypes.c_int] * 2
-        self._x.XSync.argtypes = [ctypes.c_void_p, ctypes.c_int]
-        self._x.XGetImage.restype = ctypes.POINTER(_XImage)
-        self._x.XGetImage.argtypes = [ctypes.c_void_p, ctypes.c_ulong] + [ctypes.c_int] * 2 + \
-            [ctypes.c_uint] * 2 + [ctypes.c_ulong, ctypes.c_int]
-        self._x.XGetPixel.restype = ctypes.c_ulong
-        self._x.XGetPixel.argtypes = [ctypes.POINTER(_XImage), ctypes.c_int, ctypes.c_int]
-        self._x.XDestroyImage.argtypes = [ctypes.POINTER(_XImage)]
-        self._x.XCreateSimpleWindow.restype = ctypes.c_ulong
-        self._x.XCreateSimpleWindow.argtypes = [ctypes.c_void_p, ctypes.c_ulong] + \
-            [ctypes.c_int] * 2 + [ctypes.c_uint] * 3 + [ctypes.c_ulong] * 2
-        self._x.XMapRaised.argtypes = [ctypes.c_void_p, ctypes.c_ulong]
-        self._x.XDestroyWindow.argtypes = [ctypes.c_void_p, ctypes.c_ulong]
-        self._display = self._x.XOpenDisplay(display.encode())
+        x = self._x = ctypes.CDLL(ctypes.util.find_library("X11") or "libX11.so.6")
+        ptr, win, i, u = ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_uint
+        image = ctypes.POINTER(_XImage)
+        for name, result, args in [
+                ("XOpenDisplay", ptr, [ctypes.c_char_p]), ("XDefaultRootWindow", win, [ptr]),
+                ("XWarpPointer", None, [ptr, win, win, i, i, u, u, i, i]),
+                ("XSync", None, [ptr, i]), ("XGetImage", image, [ptr, win, i, i, u, u, win, i]),
+                ("XGetPixel", win, [image, i, i]), ("XDestroyImage", None, [image]),
+                ("XCreateSimpleWindow", win, [ptr, win, i, i, u, u, u, win, win]),
+                ("XMapRaised", None, [ptr, win]), ("XDestroyWindow", None, [ptr, win])]:
+            getattr(x, name).restype, getattr(x, name).argtypes = result, args
+        self._display = x.XOpenDisplay(display.encode())
         if not self._display:
             raise RuntimeError("cannot open display " + display)
-        self._root = self._x.XDefaultRootWindow(self._display)
+        self._root = x.XDefaultRootWindow(self._display)
 
     def move_pointer(self, x, y):
         """Moves the pointer as a user would: the windows it crosses get
@@ -295,20 +304,18 @@ class Screen:
             self._x.XDestroyImage(image)
 
 
-def luminance(colour):
-    """The relative luminance of an (r, g, b) colour: 0 for black, 1 for white."""
-    def linear(channel):
-        c = channel / 255
-        return c / 12.92 if c <= 0.04045 else ((c + 0.055) / 1.055) ** 2.4
-    r, g, b = (linear(c) for c in colour)
-    return 0.2126 * r + 0.7152 * g + 0.0722 * b
-
-
 def contrast(a, b):
     """The contrast ratio of two (r, g, b) colours as accessibility
     guidelines define it: 1 for equal colours, 21 for black on white."""
     light, dark = sorted((luminance(a), luminance(b)), reverse=True)
     return (light + 0.05) / (dark + 0.05)
+
+
+def luminance(colour):
+    """The relative luminance of an (r, g, b) colour: 0 for black, 1 for white."""
+    linear = [c / 12.92 if c <= 0.04045 else ((c + 0.055) / 1.055) ** 2.4
+              for c in (channel / 255 for channel in colour)]
+    return 0.2126 * linear[0] + 0.7152 * linear[1] + 0.0722 * linear[2]
 
 
 def hot_pixels(pixels):
@@ -317,25 +324,35 @@ def hot_pixels(pixels):
     return sum(1 for r, g, b in pixels if r >= 200 and 90 <= g <= 200 and b <= 100)
 
 
-def control_rects(layout_path):
-    """The layout entry and rectangle, in window pixels at 96 dpi, of every
-    control of a window layout that has a box (a line has none), by name."""
-    with open(layout_path) as file:
-        layout = json.load(file)
-    controls = {}
-    for control in layout["controls"]:
+def read_layout(path):
+    with open(path) as file:
+        return json.load(file)
+
+
+def layout_size(path):
+    """A window's client area in pixels at 96 dpi, from its layout's twips."""
+    layout = read_layout(path)
+    return round(layout["width"] / 15), round(layout["height"] / 15)
+
+
+def _boxes(path, origin):
+    """(layout entry, rectangle in pixels at 96 dpi from the client area at
+    `origin`) of every control of a layout that has a box (a line has none)."""
+    for control in read_layout(path)["controls"]:
         if "left" in control:
             left, top = round(control["left"] / 15), round(control["top"] / 15)
             right = round((control["left"] + control["width"]) / 15)
             bottom = round((control["top"] + control["height"]) / 15)
-            controls[control["name"]] = control, (left, top, right - left, bottom - top)
-    return controls
+            yield control, (origin[0] + left, origin[1] + top, right - left, bottom - top)
 
 
-def key_rects(layout_path):
-    """The caption and rectangle of every button of a window layout."""
-    return {control["properties"]["caption"]: rect
-            for control, rect in control_rects(layout_path).values()
+def control_rects(path, origin=(0, 0)):
+    return {control["name"]: rect for control, rect in _boxes(path, origin)}
+
+
+def key_rects(path, origin=(0, 0)):
+    """The rectangle of every button of a layout, by its caption."""
+    return {control["properties"]["caption"]: rect for control, rect in _boxes(path, origin)
             if "XPButton" in control.get("class", "")}
 
 
@@ -347,92 +364,3 @@ def overlaps(a, b):
 def centre(rect):
     x, y, width, height = rect
     return x + width // 2, y + height // 2
-
-
-def milliseconds_until(condition, limit_ms):
-    """Polls every two milliseconds; the time the condition took to hold,
-    or None when it did not within the limit."""
-    start = time.monotonic()
-    while True:
-        elapsed = (time.monotonic() - start) * 1000
-        if condition():
-            return elapsed
-        if elapsed > limit_ms:
-            return None
-        time.sleep(0.002)
-
-
-class HoverCheck:
-    """Moves the pointer onto a key and away again and times the hot look's
-    arrival and departure; collects the failures."""
-
-    LIMIT_MS = 100
-    TRIES = 3
-
-    def __init__(self, screen):
-        self.screen = screen
-        self.failures = []
-
-    def hot(self, rect):
-        return hot_pixels(self.screen.pixels(*rect)) > 0
-
-    def check(self, name, key, away):
-        """`key` is the key's rectangle on the screen, `away` a point off it."""
-        arrivals, departures = [], []
-        for _ in range(self.TRIES):
-            self.screen.move_pointer(*centre(key))
-            arrivals.append(milliseconds_until(lambda: self.hot(key), 1000))
-            self.screen.move_pointer(*away)
-            departures.append(milliseconds_until(lambda: not self.hot(key), 1000))
-        self._judge(name + ": hot look shown", arrivals)
-        self._judge(name + ": hot look gone", departures)
-
-    def expect(self, what, condition):
-        """Times one change of the look; a failure when it does not come
-        within twice the limit, which a busy machine rarely exceeds."""
-        elapsed = milliseconds_until(condition, 1000)
-        print("%s after %s" % (what, "never" if elapsed is None else "%.0f ms" % elapsed))
-        if elapsed is None or elapsed > 2 * self.LIMIT_MS:
-            self.failures.append("%s after %s (limit %d ms)" %
-                                 (what, "never" if elapsed is None else "%.0f ms" % elapsed,
-                                  2 * self.LIMIT_MS))
-
-    def leave_fast(self, key, other, away):
-        """The pointer leaves `key` for the point `away`, off the window, and
-        comes straight back onto `other`, faster than a poll."""
-        self.screen.move_pointer(*centre(key))
-        self.expect("key hot", lambda: self.hot(key))
-        self.screen.move_pointer(*away)
-        self.screen.move_pointer(*centre(other))
-        self.expect("off the window and straight onto another key: that key hot",
-                    lambda: self.hot(other))
-        self.expect("off the window and straight onto another key: the first cold",
-                    lambda: not self.hot(key))
-
-    def cross(self, name, key, over, away):
-        """From `key` across the point `over` to `away`, where the polls come
-        to rest, and back the same way."""
-        for _ in range(self.TRIES):
-            self.screen.move_pointer(*centre(key))
-            self.expect(name + ": key hot", lambda: self.hot(key))
-            self.screen.move_pointer(*over)
-            self.screen.move_pointer(*away)
-            self.expect(name + ": key cold once away", lambda: not self.hot(key))
-            time.sleep(0.2)  # four poll periods: the polls rest
-            self.screen.move_pointer(*over)
-            self.screen.move_pointer(*centre(key))
-            self.expect(name + ": key hot again", lambda: self.hot(key))
-
-    # The median of the tries must be within the limit, so that one tick of
-    # a busy machine does not fail the test, and every try within a second.
-    def _judge(self, what, times):
-        shown = ["never" if t is None else "%.0f ms" % t for t in times]
-        print("%s after %s" % (what, ", ".join(shown)))
-        if None in times or sorted(times)[len(times) // 2] > self.LIMIT_MS:
-            self.failures.append("%s after %s (limit %d ms)" %
-                                 (what, ", ".join(shown), self.LIMIT_MS))
-
-    def finish(self):
-        for failure in self.failures:
-            print("FAIL: " + failure)
-        sys.exit(1 if self.failures else 0)
