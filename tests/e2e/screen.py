@@ -61,14 +61,14 @@ class Processes:
                     process.wait()
 
 
-def start_xvfb(processes, size=(1024, 768), noreset=False):
-    """Starts Xvfb on a display number it picks itself; returns ":N". With
-    noreset the server outlives its last client, so that a brief client
-    cannot leave it resetting as the next one connects."""
+def start_xvfb(processes, size=(1024, 768)):
+    """Starts Xvfb on a display number it picks itself; returns ":N". The
+    server does not reset when its last client leaves, which would refuse a
+    program connecting just after a brief client such as xdotool."""
     read_end, write_end = os.pipe()
     processes.start(["Xvfb", "-displayfd", str(write_end), "-screen", "0", "%dx%dx24" % size,
-                     "-nolisten", "tcp"] + (["-noreset"] if noreset else []),
-                    pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+                     "-nolisten", "tcp", "-noreset"], pass_fds=(write_end,),
+                    stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     os.close(write_end)
     with os.fdopen(read_end) as pipe:
         number = pipe.readline().strip()
