@@ -14,7 +14,6 @@ import importlib.util
 import os
 import subprocess
 import sys
-import tempfile
 import time
 
 import screen
@@ -184,22 +183,18 @@ def check_about(window, opener):
 
 
 def inside_session(tallix):
-    with tempfile.TemporaryDirectory() as runtime, screen.Processes() as processes:
-        os.environ["XDG_RUNTIME_DIR"] = runtime
+    with screen.Processes() as processes:
+        os.environ["XDG_RUNTIME_DIR"] = processes.folder()
         os.environ["DISPLAY"] = screen.start_xvfb(processes)
         start_accessibility_bus(processes)
         env = dict(screen.x11_env(os.environ["DISPLAY"]), QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
-        opener = screen.RecordingOpener()
-        try:
-            window = main_window_of(processes.start([tallix], env=opener.environment(env)))
-            check_tree(window)
-            check_selections(window)
-            check_about(window, opener)
-        finally:
-            opener.close()
+        opener = screen.RecordingOpener(processes.folder())
+        window = main_window_of(processes.start([tallix], env=opener.environment(env)))
+        check_tree(window)
+        check_selections(window)
+        check_about(window, opener)
     print("PASS")
     return 0
-
 
 def main(tallix):
     if importlib.util.find_spec("pyatspi") is None:

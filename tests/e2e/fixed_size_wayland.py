@@ -109,9 +109,9 @@ class Session:
         time.sleep(0.5)  # time for a maximized configure to come
 
 
+# Weston's binding once to impose its state (which the window obeys),
+# once to lift it again.
 def compositor_toggles(keys):
-    """Weston's binding once to impose its state (which the window obeys),
-    once to lift it again."""
     def toggle(session):
         session.key(keys)
         session.settles_at("imposed by " + keys, WHOLE_OUTPUT)

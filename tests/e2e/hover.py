@@ -21,9 +21,9 @@ LIMIT_MS = 100
 TRIES = 3
 
 
+# Polls every two milliseconds; the time the condition took to hold,
+# or None when it did not within the limit.
 def milliseconds_until(condition, limit_ms=1000):
-    """Polls every two milliseconds; the time the condition took to hold,
-    or None when it did not within the limit."""
     start = time.monotonic()
     while True:
         elapsed = (time.monotonic() - start) * 1000
@@ -38,9 +38,8 @@ def shown(times):
     return ", ".join("never" if t is None else "%.0f ms" % t for t in times)
 
 
+# Moves the pointer and times the hot look's changes; collects the failures.
 class HoverCheck:
-    """Moves the pointer and times the hot look's changes; collects the failures."""
-
     def __init__(self, shot):
         self.shot = shot
         self.failures = []
@@ -48,20 +47,20 @@ class HoverCheck:
     def hot(self, rect):
         return screen.hot_pixels(self.shot.pixels(*rect)) > 0
 
+    # The median of the tries must be within the limit, so that one tick
+    # of a busy machine does not fail the test, and every try within a second.
     def judge(self, what, times, limit):
-        """The median of the tries must be within the limit, so that one tick
-        of a busy machine does not fail the test, and every try within a second."""
         print("%s after %s" % (what, shown(times)))
         if None in times or sorted(times)[len(times) // 2] > limit:
             self.failures.append("%s after %s (limit %d ms)" % (what, shown(times), limit))
 
+    # One change of the look, within twice the limit, which a busy
+    # machine rarely exceeds.
     def expect(self, what, condition):
-        """One change of the look, within twice the limit, which a busy
-        machine rarely exceeds."""
         self.judge(what, [milliseconds_until(condition)], 2 * LIMIT_MS)
 
+    # Onto the key's rectangle and to the point `away`, a few times.
     def check(self, name, key, away):
-        """Onto the key's rectangle and to the point `away`, a few times."""
         arrivals, departures = [], []
         for _ in range(TRIES):
             self.shot.move_pointer(*screen.centre(key))
@@ -71,9 +70,9 @@ class HoverCheck:
         self.judge(name + ": hot look shown", arrivals, LIMIT_MS)
         self.judge(name + ": hot look gone", departures, LIMIT_MS)
 
+    # Off the window to `away` and straight back onto `other`, faster
+    # than a poll.
     def leave_fast(self, key, other, away):
-        """Off the window to `away` and straight back onto `other`, faster
-        than a poll."""
         self.shot.move_pointer(*screen.centre(key))
         self.expect("key hot", lambda: self.hot(key))
         self.shot.move_pointer(*away)
@@ -83,9 +82,9 @@ class HoverCheck:
         self.expect("off the window and straight onto another key: the first cold",
                     lambda: not self.hot(key))
 
+    # From `key` across the point `over` to `away`, where the polls come
+    # to rest, and back the same way.
     def cross(self, key, over, away):
-        """From `key` across the point `over` to `away`, where the polls come
-        to rest, and back the same way."""
         for _ in range(TRIES):
             self.shot.move_pointer(*screen.centre(key))
             self.expect("across the box: key hot", lambda: self.hot(key))
@@ -97,9 +96,9 @@ class HoverCheck:
             self.shot.move_pointer(*screen.centre(key))
             self.expect("across the box: key hot again", lambda: self.hot(key))
 
+    # A window of another program comes over the left half of the key,
+    # under the resting pointer, and goes once the pointer has been away.
     def covered_and_uncovered(self, key, away):
-        """A window of another program comes over the left half of the key,
-        under the resting pointer, and goes once the pointer has been away."""
         x, y, w, h = key
         under_cover = (x + w // 4, y + h // 2)
         self.shot.move_pointer(*under_cover)
@@ -114,8 +113,8 @@ class HoverCheck:
         self.expect("uncovered under the pointer: key hot", lambda: self.hot(key))
 
 
+# Clicks the expression box and types 2=2, which Enter refuses.
 def type_illegal_expression(shot, display, window):
-    """Clicks the expression box and types 2=2, which Enter refuses."""
     shot.move_pointer(window[0] + 60, window[1] + 38)
     screen.xdotool(display, "click", "1")
     screen.xdotool(display, "type", "--delay", "20", "2=2")
@@ -132,8 +131,8 @@ class X11:
     def desktop_point(self):
         return self.away
 
+    # The geometry of the other window of tallix that comes.
     def open_error_box(self, layout):
-        """The geometry of the other window of tallix that comes."""
         type_illegal_expression(self.shot, self.display, self.window)
         screen.xdotool(self.display, "key", "Return")
 
@@ -155,8 +154,8 @@ class Wayland:
         screen.park_pointer(self.shot, OUTPUT)
         self.window, _ = screen.show_on_weston(processes, self.shot, tallix, env, OUTPUT)
 
+    # A point of the desktop with nothing but black for 20 pixels around.
     def desktop_point(self):
-        """A point of the desktop with nothing but black for 20 pixels around."""
         width, height = OUTPUT
         for x in (30, width // 2, width - 30):
             for y in (30, height // 2, height - 30):
@@ -164,12 +163,12 @@ class Wayland:
                     return x, y
         sys.exit("FAIL: no bare desktop left to move the pointer to")
 
+    # A rectangle within the error box, which the shell places as it
+    # likes: the bounds of what is drawn on the desktop beside the window;
+    # where the box lies wholly over the window, of the pixels it changes
+    # there but for the expression box and the function list (a few pixels
+    # wider all round), which change as the window loses the focus.
     def open_error_box(self, layout):
-        """A rectangle within the error box, which the shell places as it
-        likes: the bounds of what is drawn on the desktop beside the window;
-        where the box lies wholly over the window, of the pixels it changes
-        there but for the expression box and the function list (a few pixels
-        wider all round), which change as the window loses the focus."""
         width, height = OUTPUT[0] - screen.MARGIN, OUTPUT[1] - screen.MARGIN
         type_illegal_expression(self.shot, self.display, self.window)
         self.shot.move_pointer(*screen.parked(OUTPUT))

@@ -9,12 +9,10 @@ import ctypes.util
 import json
 import os
 import shutil
-import struct
 import subprocess
 import sys
 import tempfile
 import time
-import zlib
 
 SKIP = 77  # the exit status ctest is told means "skipped"
 
@@ -36,16 +34,19 @@ def finish(failures):
     sys.exit(1 if failures else 0)
 
 
+# Processes started by a test, ended in reverse order on exit, then the
+# temporary folders they used removed.
 class Processes:
-    """Processes started by a test, ended in reverse order on exit."""
-
     def __init__(self):
-        self._started = []
+        self._started, self._folders = [], []
 
     def start(self, args, **kwargs):
-        process = subprocess.Popen(args, stdin=subprocess.DEVNULL, **kwargs)
-        self._started.append(process)
-        return process
+        self._started.append(subprocess.Popen(args, stdin=subprocess.DEVNULL, **kwargs))
+        return self._started[-1]
+
+    def folder(self):
+        self._folders.append(tempfile.mkdtemp(prefix="tallix-e2e-"))
+        return self._folders[-1]
 
     def __enter__(self):
         return self
@@ -59,12 +60,14 @@ class Processes:
                 except subprocess.TimeoutExpired:
                     process.kill()
                     process.wait()
+        for folder in self._folders:
+            shutil.rmtree(folder, ignore_errors=True)
 
 
+# Starts Xvfb on a display number it picks itself; returns ":N". The
+# server does not reset when its last client leaves, which would refuse a
+# program connecting just after a brief client such as xdotool.
 def start_xvfb(processes, size=(1024, 768)):
-    """Starts Xvfb on a display number it picks itself; returns ":N". The
-    server does not reset when its last client leaves, which would refuse a
-    program connecting just after a brief client such as xdotool."""
     read_end, write_end = os.pipe()
     processes.start(["Xvfb", "-displayfd", str(write_end), "-screen", "0", "%dx%dx24" % size,
                      "-nolisten", "tcp", "-noreset"], pass_fds=(write_end,),
@@ -83,12 +86,12 @@ def x11_env(display):
     return env
 
 
+# Starts weston as a window of the X server `display` with its desktop
+# shell on a black desktop with no panel; returns the environment a
+# Wayland client needs. Unless `title_bars`, the client draws no title
+# bar, so a window's pixels are its contents.
 def start_weston(processes, display, output, title_bars=False):
-    """Starts weston as a window of the X server `display` with its desktop
-    shell on a black desktop with no panel; returns the environment a
-    Wayland client needs. Unless `title_bars`, the client draws no title
-    bar, so a window's pixels are its contents."""
-    runtime = tempfile.mkdtemp(prefix="tallix-e2e-")
+    runtime = processes.folder()
     config = os.path.join(runtime, "weston.ini")
     with open(config, "w") as file:
         file.write("[shell]\nbackground-color=0xff000000\npanel-position=none\n")
@@ -119,9 +122,9 @@ def parked(output):
     return output[0] - 1, output[1] - 1
 
 
+# The bounding box of what is not the black desktop on weston's output
+# right of x, the margin where the parked pointer's tip shows aside.
 def lit_rect(shot, output, x=0):
-    """The bounding box of what is not the black desktop on weston's output
-    right of x, the margin where the parked pointer's tip shows aside."""
     width, height = output[0] - MARGIN - x, output[1] - MARGIN
     lit = [i for i, p in enumerate(shot.pixels(x, 0, width, height)) if p != BLACK]
     return bounds([(x + i % width, i // width) for i in lit]) if lit else None
@@ -132,10 +135,10 @@ def bounds(points):
     return min(xs), min(ys), max(xs) - min(xs) + 1, max(ys) - min(ys) + 1
 
 
+# Moves the pointer to its corner once weston draws it where it is
+# moved: weston moves its pointer by the X pointer's steps, from where it
+# first saw it, and stops it at its edges.
 def park_pointer(shot, output):
-    """Moves the pointer to its corner once weston draws it where it is
-    moved: weston moves its pointer by the X pointer's steps, from where it
-    first saw it, and stops it at its edges."""
     middle = (output[0] // 2, output[1] // 2)
 
     def drawn_in_the_middle():
@@ -152,9 +155,9 @@ def park_pointer(shot, output):
         sys.exit("FAIL: the pointer is not where it was moved to")
 
 
+# Starts the program and waits until its window is drawn; returns the
+# window's rectangle and the process.
 def show_on_weston(processes, shot, program, env, output):
-    """Starts the program and waits until its window is drawn; returns the
-    window's rectangle and the process."""
     app = processes.start([program], env=env, stderr=subprocess.DEVNULL)
     if not wait_for(lambda: lit_rect(shot, output) is not None, 20, 0.2):
         sys.exit("FAIL: no window on the desktop (tallix %s)" %
@@ -163,15 +166,13 @@ def show_on_weston(processes, shot, program, env, output):
     return lit_rect(shot, output), app
 
 
+# Stands in for the desktop's opener: an `xdg-open` first on the PATH of the
+# environment it makes, which records what the program asks it to open, one
+# line each, and opens nothing; Qt asks xdg-open before any browser.
 class RecordingOpener:
-    """Stands in for the desktop's opener: an `xdg-open` first on the PATH of
-    the environment it makes, which records what the program asks it to open,
-    one line each, and opens nothing; Qt asks xdg-open before any browser."""
-
-    def __init__(self):
-        self._folder = tempfile.mkdtemp(prefix="tallix-opener-")
-        self._log = os.path.join(self._folder, "opened")
-        script = os.path.join(self._folder, "xdg-open")
+    def __init__(self, folder):
+        self._folder, self._log = folder, os.path.join(folder, "opened")
+        script = os.path.join(folder, "xdg-open")
         with open(script, "w") as file:
             file.write('#!/bin/sh\nprintf \'%%s\\n\' "$1" >> "%s"\n' % self._log)
         os.chmod(script, 0o755)
@@ -180,14 +181,10 @@ class RecordingOpener:
         return dict(env, PATH=self._folder + os.pathsep + env.get("PATH", ""))
 
     def opened(self):
-        """The documents asked for so far, in order."""
         if not os.path.exists(self._log):
             return []
         with open(self._log) as file:
             return file.read().splitlines()
-
-    def close(self):
-        shutil.rmtree(self._folder, ignore_errors=True)
 
 
 def wait_for(condition, seconds, step=0.05):
@@ -204,57 +201,40 @@ def xdotool(display, *args):
                           capture_output=True, text=True, timeout=20).stdout
 
 
+# (x, y, width, height) of the window with that id.
 def window_geometry(display, window):
-    """(x, y, width, height) of the window with that id."""
     values = dict(line.split("=") for line in
                   xdotool(display, "getwindowgeometry", "--shell", window).splitlines())
     return tuple(int(values[key]) for key in ("X", "Y", "WIDTH", "HEIGHT"))
 
 
+# The ids of the shown windows that `xdotool search` finds.
 def visible_windows(display, *search):
-    """The ids of the shown windows that `xdotool search` finds."""
     return xdotool(display, "search", "--onlyvisible", *search).split()
 
 
+# The id of the shown window with that title, once it is shown.
 def shown_window(display, title):
-    """The id of the shown window with that title, once it is shown."""
     if not wait_for(lambda: visible_windows(display, "--name", "^%s$" % title), 20):
         sys.exit("FAIL: no window titled %r came up" % title)
     return visible_windows(display, "--name", "^%s$" % title)[0]
 
 
+# Starts the program on the X display alone and waits until its main
+# window is shown and drawn; returns that window's id and rectangle.
 def show_on_x11(processes, program, display, env=None):
-    """Starts the program on the X display alone and waits until its main
-    window is shown and drawn; returns that window's id and rectangle."""
     processes.start([program], env=env or x11_env(display))
     window = shown_window(display, "Tallix")
     time.sleep(0.5)  # let it draw everything
     return window, window_geometry(display, window)
 
 
-def write_png(path, pixels, width, height):
-    """Saves (r, g, b) pixels, row by row, as an 8-bit RGB PNG file."""
-    rows = b"".join(b"\0" + bytes(channel for pixel in pixels[y * width:(y + 1) * width]
-                                   for channel in pixel) for y in range(height))
-
-    def chunk(kind, data):
-        return struct.pack(">I", len(data)) + kind + data + \
-            struct.pack(">I", zlib.crc32(kind + data) & 0xFFFFFFFF)
-
-    with open(path, "wb") as file:
-        file.write(b"\x89PNG\r\n\x1a\n" +
-                   chunk(b"IHDR", struct.pack(">IIBBBBB", width, height, 8, 2, 0, 0, 0)) +
-                   chunk(b"IDAT", zlib.compress(rows)) + chunk(b"IEND", b""))
-    print("saved " + path)
-
-
 class _XImage(ctypes.Structure):
     _fields_ = [("width", ctypes.c_int), ("height", ctypes.c_int)]
 
 
+# The pointer and the pixels of an X display's root window.
 class Screen:
-    """The pointer and the pixels of an X display's root window."""
-
     def __init__(self, display):
         x = self._x = ctypes.CDLL(ctypes.util.find_library("X11") or "libX11.so.6")
         ptr, win, i, u = ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_uint
@@ -272,15 +252,15 @@ class Screen:
             raise RuntimeError("cannot open display " + display)
         self._root = x.XDefaultRootWindow(self._display)
 
+    # Moves the pointer as a user would: the windows it crosses get
+    # their motion, enter and leave events.
     def move_pointer(self, x, y):
-        """Moves the pointer as a user would: the windows it crosses get
-        their motion, enter and leave events."""
         self._x.XWarpPointer(self._display, 0, self._root, 0, 0, 0, 0, x, y)
         self._x.XSync(self._display, 0)
 
+    # Maps a black window of another client over the rectangle, on top
+    # of every other; returns its id for uncover().
     def cover(self, x, y, width, height):
-        """Maps a black window of another client over the rectangle, on top
-        of every other; returns its id for uncover()."""
         window = self._x.XCreateSimpleWindow(self._display, self._root, x, y, width, height,
                                              0, 0, 0)
         self._x.XMapRaised(self._display, window)
@@ -291,8 +271,8 @@ class Screen:
         self._x.XDestroyWindow(self._display, window)
         self._x.XSync(self._display, 0)
 
+    # The (r, g, b) of every pixel of the rectangle, row by row.
     def pixels(self, x, y, width, height):
-        """The (r, g, b) of every pixel of the rectangle, row by row."""
         all_planes, z_pixmap = 0xFFFFFFFF, 2
         image = self._x.XGetImage(self._display, self._root, x, y, width, height,
                                   all_planes, z_pixmap)
@@ -304,23 +284,23 @@ class Screen:
             self._x.XDestroyImage(image)
 
 
+# The contrast ratio of two (r, g, b) colours as accessibility
+# guidelines define it: 1 for equal colours, 21 for black on white.
 def contrast(a, b):
-    """The contrast ratio of two (r, g, b) colours as accessibility
-    guidelines define it: 1 for equal colours, 21 for black on white."""
     light, dark = sorted((luminance(a), luminance(b)), reverse=True)
     return (light + 0.05) / (dark + 0.05)
 
 
+# The relative luminance of an (r, g, b) colour: 0 for black, 1 for white.
 def luminance(colour):
-    """The relative luminance of an (r, g, b) colour: 0 for black, 1 for white."""
     linear = [c / 12.92 if c <= 0.04045 else ((c + 0.055) / 1.055) ** 2.4
               for c in (channel / 255 for channel in colour)]
     return 0.2126 * linear[0] + 0.7152 * linear[1] + 0.0722 * linear[2]
 
 
+# How many pixels have the orange of a button's hot ring; no other look
+# of a button, nor the window around it, has such a colour.
 def hot_pixels(pixels):
-    """How many pixels have the orange of a button's hot ring; no other look
-    of a button, nor the window around it, has such a colour."""
     return sum(1 for r, g, b in pixels if r >= 200 and 90 <= g <= 200 and b <= 100)
 
 
@@ -329,15 +309,15 @@ def read_layout(path):
         return json.load(file)
 
 
+# A window's client area in pixels at 96 dpi, from its layout's twips.
 def layout_size(path):
-    """A window's client area in pixels at 96 dpi, from its layout's twips."""
     layout = read_layout(path)
     return round(layout["width"] / 15), round(layout["height"] / 15)
 
 
+# (layout entry, rectangle in pixels at 96 dpi from the client area at
+# `origin`) of every control of a layout that has a box (a line has none).
 def _boxes(path, origin):
-    """(layout entry, rectangle in pixels at 96 dpi from the client area at
-    `origin`) of every control of a layout that has a box (a line has none)."""
     for control in read_layout(path)["controls"]:
         if "left" in control:
             left, top = round(control["left"] / 15), round(control["top"] / 15)
@@ -350,14 +330,14 @@ def control_rects(path, origin=(0, 0)):
     return {control["name"]: rect for control, rect in _boxes(path, origin)}
 
 
+# The rectangle of every button of a layout, by its caption.
 def key_rects(path, origin=(0, 0)):
-    """The rectangle of every button of a layout, by its caption."""
     return {control["properties"]["caption"]: rect for control, rect in _boxes(path, origin)
             if "XPButton" in control.get("class", "")}
 
 
+# Whether two (x, y, width, height) rectangles share a pixel.
 def overlaps(a, b):
-    """Whether two (x, y, width, height) rectangles share a pixel."""
     return a[0] < b[0] + b[2] and b[0] < a[0] + a[2] and a[1] < b[1] + b[3] and b[1] < a[1] + a[3]
 
 

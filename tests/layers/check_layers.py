@@ -1,15 +1,14 @@
 #!/usr/bin/env python3
-"""The build refuses an include that runs up the layers.
-
-Every distinct set of flags that a layer's files are compiled with (read from
-the build's compile_commands.json) preprocesses a one-line file including a
-header of each layer, and one of Qt: the layer's own header must be found,
-and nothing the layer may not use. (What it may use it need not all link: the
-line reader in cli/ uses no engine.) A relative path ("../ui/x.h") would reach
-past the include roots, so no file of a layer may include one.
-
-usage: check_layers.py SOURCE_DIR COMPILE_COMMANDS_JSON
-"""
+# The build refuses an include that runs up the layers.
+#
+# Every distinct set of flags that a layer's files are compiled with (read from
+# the build's compile_commands.json) preprocesses a one-line file including a
+# header of each layer, and one of Qt: the layer's own header must be found,
+# and nothing the layer may not use. (What it may use it need not all link: the
+# line reader in cli/ uses no engine.) A relative path ("../ui/x.h") would reach
+# past the include roots, so no file of a layer may include one.
+#
+# usage: check_layers.py SOURCE_DIR COMPILE_COMMANDS_JSON
 import json
 import os
 import pathlib
@@ -32,8 +31,8 @@ MAY_USE = {
 INCLUDE = re.compile(r'^\s*#\s*include\s*["<]([^">]*)[">]', re.MULTILINE)
 
 
+# One real header per layer, named as an includer names it, and Qt's.
 def probe_headers(source):
-    """One real header per layer, named as an includer names it, and Qt's."""
     probes = {QT: f"<{QT}>"}
     for layer in MAY_USE:
         first = min(p.name for p in (source / layer).glob("*.h"))
@@ -41,8 +40,8 @@ def probe_headers(source):
     return probes
 
 
+# {layer: {compiler arguments without source and output: directory}}.
 def flag_sets(source, commands):
-    """{layer: {compiler arguments without source and output: directory}}."""
     sets = {}
     for entry in commands:
         path = pathlib.Path(entry["file"])
@@ -61,9 +60,9 @@ def flag_sets(source, commands):
     return sets
 
 
+# False when the include itself is not found; what it includes in turn
+# does not matter here.
 def reach(args, directory, include, scratch):
-    """False when the include itself is not found; what it includes in turn
-    does not matter here."""
     probe = scratch / "probe.cpp"
     probe.write_text(f"#include {include}\n")
     run = subprocess.run([*args, "-E", "-o", os.devnull, str(probe)], cwd=directory,
