@@ -33,11 +33,8 @@ INCLUDE = re.compile(r'^\s*#\s*include\s*["<]([^">]*)[">]', re.MULTILINE)
 
 # One real header per layer, named as an includer names it, and Qt's.
 def probe_headers(source):
-    probes = {QT: f"<{QT}>"}
-    for layer in MAY_USE:
-        first = min(p.name for p in (source / layer).glob("*.h"))
-        probes[layer] = f'"{layer}/{first}"'
-    return probes
+    first = {layer: min(p.name for p in (source / layer).glob("*.h")) for layer in MAY_USE}
+    return {QT: f"<{QT}>", **{layer: f'"{layer}/{name}"' for layer, name in first.items()}}
 
 
 # {layer: {compiler arguments without source and output: directory}}.
@@ -48,14 +45,9 @@ def flag_sets(source, commands):
         if path.parent.parent != source or path.parent.name not in MAY_USE:
             continue
         args = entry.get("arguments") or shlex.split(entry["command"])
-        kept, skip = [], False
-        for arg in args:
-            if skip or arg == "-c" or arg == entry["file"]:
-                skip = False
-                continue
-            skip = arg == "-o"
-            if not skip:
-                kept.append(arg)
+        output = args.index("-o")
+        kept = [arg for i, arg in enumerate(args)
+                if arg not in ("-c", entry["file"]) and i not in (output, output + 1)]
         sets.setdefault(path.parent.name, {})[tuple(kept)] = entry["directory"]
     return sets
 
@@ -75,9 +67,7 @@ def reach(args, directory, include, scratch):
 
 def climbing_includes(source):
     for layer in MAY_USE:
-        for path in sorted((source / layer).rglob("*")):
-            if path.suffix not in (".cpp", ".h"):
-                continue
+        for path in sorted(p for p in (source / layer).rglob("*") if p.suffix in (".cpp", ".h")):
             for name in INCLUDE.findall(path.read_text()):
                 if ".." in pathlib.PurePath(name).parts or name.startswith("/"):
                     yield f"{path.relative_to(source)} includes {name} by a path"
