@@ -60,36 +60,26 @@ ABOUT_TEXTS = [
 ]
 
 
-def commonest(pixels):
-    return collections.Counter(pixels).most_common(1)[0][0]
+# A region of a screenshot is a list of its rows of pixels.
+def commonest(rows):
+    return collections.Counter(p for row in rows for p in row).most_common(1)[0][0]
 
 
-# A rectangle of a screenshot: its pixels row by row, and its width.
-class Region:
-    def __init__(self, pixels, width):
-        self.pixels, self.width = pixels, width
-        self.rows = [pixels[y:y + width] for y in range(0, len(pixels), width)]
+# What lies right of the first thing drawn and the gap after it.
+def after_first(rows):
+    background = commonest(rows)
+    inked = [any(screen.contrast(p, background) >= INK for p in column) for column in zip(*rows)]
+    first = inked.index(True) if True in inked else len(inked)
+    gap = inked.index(False, first) if False in inked[first:] else len(inked)
+    return [row[gap:] for row in rows]
 
-    def columns(self, keep):
-        return Region([p for row in self.rows for x, p in enumerate(row) if keep(x)],
-                      sum(1 for x in range(self.width) if keep(x)))
 
-    # What lies right of the first thing drawn and the gap after it.
-    def after_first(self):
-        background = commonest(self.pixels)
-        inked = [any(screen.contrast(row[x], background) >= INK for row in self.rows)
-                 for x in range(self.width)]
-        first = inked.index(True) if True in inked else self.width
-        gap = inked.index(False, first) if False in inked[first:] else self.width
-        return self.columns(lambda x: x >= gap)
-
-    # (the rows whose commonest colour is not the region's: a selected
-    # entry, the other rows).
-    def split_band(self):
-        background = commonest(self.pixels)
-        band = [commonest(row) != background for row in self.rows]
-        return tuple(Region([p for row, b in zip(self.rows, band) if b == keep for p in row],
-                            self.width) for keep in (True, False))
+# (the rows whose commonest colour is not the region's: a selected entry,
+# the other rows).
+def split_band(rows):
+    background = commonest(rows)
+    return ([row for row in rows if commonest([row]) != background],
+            [row for row in rows if commonest([row]) == background])
 
 
 # (contrast, background, text colour) of the text in a region; a region
@@ -97,10 +87,10 @@ class Region:
 # furthest apart from its background: the region's commonest colour, or with
 # per_row each row's, for a face shaded from top to bottom. The background
 # measured is then the one behind the text that stands least apart from it.
-def measure(region, per_row=False):
-    common = commonest(region.pixels)
-    ink = [(pixel, background) for row in region.rows
-           for background in [commonest(row) if per_row else common]
+def measure(rows, per_row=False):
+    common = commonest(rows)
+    ink = [(pixel, background) for row in rows
+           for background in [commonest([row]) if per_row else common]
            for pixel in row if screen.contrast(pixel, background) >= INK]
     if len(ink) < 5:
         return 1.0, common, common
@@ -132,7 +122,8 @@ class ThemeRun:
         self.shot.move_pointer(*PARKED)
 
     def region(self, rect):
-        return Region(self.shot.pixels(*rect), rect[2])
+        pixels = self.shot.pixels(*rect)
+        return [pixels[y:y + rect[2]] for y in range(0, len(pixels), rect[2])]
 
     def check(self, what, region, per_row=False):
         contrast, background, text = measure(region, per_row)
@@ -145,7 +136,7 @@ class ThemeRun:
         controls = screen.control_rects(layout, window[:2])
         for what, name, part in texts:
             region = self.region(shrunk(controls[name], 4 if part == "key" else 0))
-            self.check(what, region.after_first() if part == "after first" else region,
+            self.check(what, after_first(region) if part == "after first" else region,
                        per_row=part == "key")
         return controls
 
@@ -172,7 +163,7 @@ def run_theme(tallix, main_layout, about_layout, run, env):
         run.check("typed expression", run.region(edit))
         # The entries are short: two thirds of the list keep clear of its scroll bar.
         x, y, width, height = shrunk(controls["List1"], 3)
-        selected, others = run.region((x, y, width * 2 // 3, height)).split_band()
+        selected, others = split_band(run.region((x, y, width * 2 // 3, height)))
         run.check("selected entry", selected)
         run.check("list entries", others)
 
@@ -194,9 +185,9 @@ def run_theme(tallix, main_layout, about_layout, run, env):
         screen.xdotool(run.display, "key", "Return")
         box = run.window("Error")
         time.sleep(0.5)
-        run.check("error message", run.region((box[0] + 4, box[1] + 4, box[2] - 8,
-                                               box[3] // 2)).after_first())
-        return screen.luminance(commonest(run.region(box).pixels))
+        upper = (box[0] + 4, box[1] + 4, box[2] - 8, box[3] // 2)
+        run.check("error message", after_first(run.region(upper)))
+        return screen.luminance(commonest(run.region(box)))
 
 
 def environment(display, gtk_theme, config_home):
