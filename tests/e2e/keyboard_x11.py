@@ -59,8 +59,9 @@ class Session:
         return self.opener.opened()[before:]
 
     def expect(self, what, holds):
-        print(("ok: " if holds else "FAIL: ") + what)
-        if not holds:
+        if holds:
+            print("ok: " + what)
+        else:
             self.failures.append(what)
 
 
