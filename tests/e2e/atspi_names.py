@@ -14,7 +14,6 @@ import importlib.util
 import os
 import subprocess
 import sys
-import time
 
 import screen
 
@@ -92,16 +91,17 @@ def nodes_under(node):
 def main_window_of(program):
     import pyatspi
 
-    deadline = time.monotonic() + APPEAR_SECONDS
-    while time.monotonic() < deadline:
+    def window():
         if program.poll() is not None:
             fail("tallix ended with status %d before it was found" % program.returncode)
-        for application in children(pyatspi.Registry.getDesktop(0)):
-            if application is not None and application.get_process_id() == program.pid \
-                    and application.childCount:
-                return application.getChildAtIndex(0)
-        time.sleep(0.2)
-    fail("tallix did not appear on the AT-SPI bus within %d s" % APPEAR_SECONDS)
+        return next((application.getChildAtIndex(0)
+                     for application in children(pyatspi.Registry.getDesktop(0))
+                     if application is not None and application.get_process_id() == program.pid
+                     and application.childCount), None)
+
+    if not screen.wait_for(window, APPEAR_SECONDS, 0.2):
+        fail("tallix did not appear on the AT-SPI bus within %d s" % APPEAR_SECONDS)
+    return window()
 
 
 def check_tree(window):
