@@ -212,7 +212,7 @@ deb: deps-deb
 # Installs that package with apt-get, tries both programs as installed, purges
 # it and checks that nothing of it is left.
 check-package: deb
-	tests/package/check_package.sh $(DEB_DIR)/tallix_*.deb
+	tests/package/check_package.py $(DEB_DIR)/tallix_*.deb
 
 # The README's two commands on a minimal Debian 12 made by debootstrap, from
 # a clone of the current commit, with the README's first line of set-up only.

@@ -1,15 +1,14 @@
 #!/usr/bin/env python3
-"""The build refuses an include that runs up the layers.
-
-Every distinct set of flags that a layer's files are compiled with (read from
-the build's compile_commands.json) preprocesses a one-line file including a
-header of each layer, and one of Qt: the layer's own header must be found,
-and nothing the layer may not use. (What it may use it need not all link: the
-line reader in cli/ uses no engine.) A relative path ("../ui/x.h") would reach
-past the include roots, so no file of a layer may include one.
-
-usage: check_layers.py SOURCE_DIR COMPILE_COMMANDS_JSON
-"""
+# The build refuses an include that runs up the layers.
+#
+# Every distinct set of flags that a layer's files are compiled with (read from
+# the build's compile_commands.json) preprocesses a one-line file including a
+# header of each layer, and one of Qt: the layer's own header must be found,
+# and nothing the layer may not use. (What it may use it need not all link: the
+# line reader in cli/ uses no engine.) A relative path ("../ui/x.h") would reach
+# past the include roots, so no file of a layer may include one.
+#
+# usage: check_layers.py SOURCE_DIR COMPILE_COMMANDS_JSON
 import json
 import os
 import pathlib
@@ -32,38 +31,30 @@ MAY_USE = {
 INCLUDE = re.compile(r'^\s*#\s*include\s*["<]([^">]*)[">]', re.MULTILINE)
 
 
+# One real header per layer, named as an includer names it, and Qt's.
 def probe_headers(source):
-    """One real header per layer, named as an includer names it, and Qt's."""
-    probes = {QT: f"<{QT}>"}
-    for layer in MAY_USE:
-        first = min(p.name for p in (source / layer).glob("*.h"))
-        probes[layer] = f'"{layer}/{first}"'
-    return probes
+    first = {layer: min(p.name for p in (source / layer).glob("*.h")) for layer in MAY_USE}
+    return {QT: f"<{QT}>", **{layer: f'"{layer}/{name}"' for layer, name in first.items()}}
 
 
+# {layer: {compiler arguments without source and output: directory}}.
 def flag_sets(source, commands):
-    """{layer: {compiler arguments without source and output: directory}}."""
     sets = {}
     for entry in commands:
         path = pathlib.Path(entry["file"])
         if path.parent.parent != source or path.parent.name not in MAY_USE:
             continue
         args = entry.get("arguments") or shlex.split(entry["command"])
-        kept, skip = [], False
-        for arg in args:
-            if skip or arg == "-c" or arg == entry["file"]:
-                skip = False
-                continue
-            skip = arg == "-o"
-            if not skip:
-                kept.append(arg)
+        output = args.index("-o")
+        kept = [arg for i, arg in enumerate(args)
+                if arg not in ("-c", entry["file"]) and i not in (output, output + 1)]
         sets.setdefault(path.parent.name, {})[tuple(kept)] = entry["directory"]
     return sets
 
 
+# False when the include itself is not found; what it includes in turn
+# does not matter here.
 def reach(args, directory, include, scratch):
-    """False when the include itself is not found; what it includes in turn
-    does not matter here."""
     probe = scratch / "probe.cpp"
     probe.write_text(f"#include {include}\n")
     run = subprocess.run([*args, "-E", "-o", os.devnull, str(probe)], cwd=directory,
@@ -76,9 +67,7 @@ def reach(args, directory, include, scratch):
 
 def climbing_includes(source):
     for layer in MAY_USE:
-        for path in sorted((source / layer).rglob("*")):
-            if path.suffix not in (".cpp", ".h"):
-                continue
+        for path in sorted(p for p in (source / layer).rglob("*") if p.suffix in (".cpp", ".h")):
             for name in INCLUDE.findall(path.read_text()):
                 if ".." in pathlib.PurePath(name).parts or name.startswith("/"):
                     yield f"{path.relative_to(source)} includes {name} by a path"
