@@ -10,8 +10,9 @@ namespace {
 
 // One open object or list: the keys seen so far, or the position reached.
 struct Frame {
-    bool object = false;
-    bool expectKey = false; // the next string in an object is a key
+    explicit Frame(bool isObject) : object(isObject), expectKey(isObject) {}
+    bool object;
+    bool expectKey; // the next string in an object is a key
     QSet<QString> keys;
     QString lastKey;
     qsizetype index = 0;
@@ -64,7 +65,7 @@ std::optional<DuplicateKey> FindDuplicateKey(const QByteArray& json) {
             continue;
         }
         if (c == '{' || c == '[') {
-            frames.push_back(Frame{c == '{', c == '{', {}, {}, 0});
+            frames.emplace_back(c == '{');
         } else if ((c == '}' || c == ']') && !frames.empty()) {
             frames.pop_back();
         } else if (c == ',' && !frames.empty()) {
