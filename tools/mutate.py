@@ -60,11 +60,15 @@ def sites(src):
     for name in files:
         if not name.endswith((".cpp", ".h")):
             continue
-        in_comment = False
+        in_comment = in_raw_text = False
         for number, line in enumerate((src / name).read_text().splitlines(), 1):
             stripped = line.strip()
             if in_comment or stripped.startswith("/*"):
                 in_comment = "*/" not in stripped
+                continue
+            # Prose in a raw string is text, not code.
+            if in_raw_text or ('R"(' in line and ')"' not in line.split('R"(', 1)[1]):
+                in_raw_text = ')"' not in line or not in_raw_text
                 continue
             if stripped.startswith(("#", "static_assert")):
                 continue
