@@ -52,19 +52,18 @@ struct ReadCase {
     bool failAtEnd = false;
 };
 
-// clang-format off
 const ReadCase kReads[] = {
-    {"LastLineWithoutNewline", "1\n22",              "[1][22]end"},
-    {"EmptyLines",             "\n\n",               "[][]end"},
-    {"CarriageReturnDropped",  "12345\r\n\r\n",      "[12345][]end"},
-    {"OnlyOneCarriageReturn",  "1\r\r\n",            "[1\r]end"},
-    {"OneTooLong",             "123456\nab\n",       "long [ab]end"},
-    {"TooLongWithReturn",      "123456\r\nab",       "long [ab]end"},
-    {"FarTooLongSkipped",      std::string(50, 'x') + "\nab\n" + std::string(9, 'y'), "long [ab]long end"},
-    {"FailureAfterLines",      "1\n2\n34",           "[1][2]error",  true},
-    {"FailureInLongLine",      "1\n" + std::string(20, 'x'), "[1]error", true},
+    {"LastLineWithoutNewline", "1\n22", "[1][22]end"},
+    {"EmptyLines", "\n\n", "[][]end"},
+    {"CarriageReturnDropped", "12345\r\n\r\n", "[12345][]end"},
+    {"OnlyOneCarriageReturn", "1\r\r\n", "[1\r]end"},
+    {"OneTooLong", "123456\nab\n", "long [ab]end"},
+    {"TooLongWithReturn", "123456\r\nab", "long [ab]end"},
+    {"FarTooLongSkipped", std::string(50, 'x') + "\nab\n" + std::string(9, 'y'),
+     "long [ab]long end"},
+    {"FailureAfterLines", "1\n2\n34", "[1][2]error", true},
+    {"FailureInLongLine", "1\n" + std::string(20, 'x'), "[1]error", true},
 };
-// clang-format on
 
 class LineReader : public ::testing::TestWithParam<ReadCase> {};
 
