@@ -43,6 +43,7 @@ const TranslationCase kCases[] = {
     {"UnaryPlusWritesNothing", "+5*+3", "5 3 *"},
     {"NegatedFunction", "-sin(x)", "XX SIN (-)"},
     {"FunctionOfSignedOperand", "sin -x", "XX (-) SIN"},
+    {"FunctionOfPlusSignedOperand", "sin+x", "XX SIN"},
     {"FunctionOfFunction", "sin cos x", "XX COS SIN"},
     // "(" after a function name or a sign leaves room for a number.
     {"FunctionOfNumberInParentheses", "sin(2)", "2 SIN"},
