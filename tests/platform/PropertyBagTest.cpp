@@ -1,41 +1,41 @@
 #include "platform/PropertyBag.h"
+#include "tests/support/RowName.h"
 
-#include <QtTest>
+#include <gtest/gtest.h>
+
+namespace {
 
 // A stored font names only what it sets; every field it leaves out comes
-// from the control's own font.
-class PropertyBagTest : public QObject {
-    Q_OBJECT
-
-private slots:
-    void fontFieldsLeftOutComeFromTheFallback_data() {
-        QTest::addColumn<QVariantMap>("stored");
-        QTest::addColumn<bool>("fallbackItalic");
-        QTest::addColumn<bool>("italic");
-        QTest::addColumn<int>("weight");
-        QTest::newRow("italic fallback") << QVariantMap{} << true << true << int(QFont::Normal);
-        QTest::newRow("plain fallback") << QVariantMap{} << false << false << int(QFont::Normal);
-        QTest::newRow("stored plain")
-            << QVariantMap{{"italic", false}} << true << false << int(QFont::Normal);
-        QTest::newRow("bold without a weight")
-            << QVariantMap{{"bold", true}} << false << false << int(QFont::Bold);
-        QTest::newRow("weight over bold")
-            << QVariantMap{{"bold", true}, {"weight", 600}} << false << false << 600;
-    }
-    void fontFieldsLeftOutComeFromTheFallback() {
-        QFETCH(QVariantMap, stored);
-        QFETCH(bool, fallbackItalic);
-        QFETCH(bool, italic);
-        QFETCH(int, weight);
-        QFont fallback("Tahoma", 9);
-        fallback.setItalic(fallbackItalic);
-        const QFont font = tallix::FontFromProperty(stored, fallback);
-        QCOMPARE(font.family(), QString("Tahoma"));
-        QCOMPARE(font.pointSizeF(), 9.0);
-        QCOMPARE(font.italic(), italic);
-        QCOMPARE(int(font.weight()), weight);
-    }
+// from the control's own font, and a weight outranks "bold".
+struct FontCase {
+    const char* name;
+    QVariantMap stored;
+    bool fallbackItalic;
+    bool italic;
+    int weight;
 };
 
-QTEST_MAIN(PropertyBagTest)
-#include "PropertyBagTest.moc"
+const FontCase kFonts[] = {
+    {"ItalicFallback", {}, true, true, QFont::Normal},
+    {"PlainFallback", {}, false, false, QFont::Normal},
+    {"StoredPlain", {{"italic", false}}, true, false, QFont::Normal},
+    {"BoldWithoutAWeight", {{"bold", true}}, false, false, QFont::Bold},
+    {"WeightOverBold", {{"bold", true}, {"weight", 600}}, false, false, 600},
+};
+
+class StoredFont : public ::testing::TestWithParam<FontCase> {};
+
+TEST_P(StoredFont, TakesLeftOutFieldsFromTheFallback) {
+    QFont fallback("Tahoma", 9);
+    fallback.setItalic(GetParam().fallbackItalic);
+    const QFont font = tallix::FontFromProperty(GetParam().stored, fallback);
+    EXPECT_EQ(font.family().toStdString(), "Tahoma");
+    EXPECT_EQ(font.pointSizeF(), 9.0);
+    EXPECT_EQ(font.italic(), GetParam().italic);
+    EXPECT_EQ(int(font.weight()), GetParam().weight);
+}
+
+INSTANTIATE_TEST_SUITE_P(PropertyBag, StoredFont, ::testing::ValuesIn(kFonts),
+                         tallix::testing::RowName{});
+
+} // namespace
