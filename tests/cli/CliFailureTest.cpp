@@ -1,13 +1,13 @@
 // Failures around the calculation: output that cannot be written, input that
 // cannot be read, lines of any size, and memory running out.
 #include "tests/cli/CliProcess.h"
+#include "tests/support/RowName.h"
 
 #include <gtest/gtest.h>
 
 #include <csignal>
 #include <cstddef>
 #include <string>
-#include <tuple>
 #include <vector>
 
 #include <fcntl.h>
@@ -48,12 +48,19 @@ void ReaderGone() {
 
 // A failed write, at the end or in the middle of the run, or a failed read
 // ends the run with status 2 and one line; with SIGPIPE at its default the
-// program ends by it, as filters do. Name, arguments, standard input,
-// set-up in the child, then exit status and standard error.
+// program ends by it, as filters do.
+struct FailureCase {
+    const char* name;
+    std::vector<std::string> args;
+    std::string input;
+    void (*setUp)();
+    int status;
+    std::string err;
+};
+
 const std::string kDiskFull = "tallix-cli: standard output: No space left on device\n";
 // clang-format off
-const std::tuple<const char*, std::vector<std::string>, std::string, void (*)(), int, std::string>
-    kFailureCases[] = {
+const FailureCase kFailureCases[] = {
     {"DiskFullAtTheEnd", {"1+1"}, "", DiskFull, 2, kDiskFull},
     {"DiskFullMidRun", {"--line-buffered"}, "1\n2\n", DiskFull, 2, kDiskFull},
     {"ReaderGone", {}, "1+1\n", ReaderGone, 128 + SIGPIPE, ""},
@@ -62,15 +69,19 @@ const std::tuple<const char*, std::vector<std::string>, std::string, void (*)(),
 };
 // clang-format on
 
-TEST(CliFailure, InputOrOutputFailureEndsTheRunWithStatusTwo) {
-    for (const auto& [name, args, input, setUp, status, err] : kFailureCases) {
-        const CliRun run = RunCli(args, Text(input), setUp);
-        EXPECT_EQ(run.status, status) << name;
-        EXPECT_EQ(run.err, err) << name;
-    }
+class CliFailure : public ::testing::TestWithParam<FailureCase> {};
+
+TEST_P(CliFailure, InputOrOutputFailureEndsTheRun) {
+    const FailureCase& c = GetParam();
+    const CliRun run = RunCli(c.args, Text(c.input), c.setUp);
+    EXPECT_EQ(run.status, c.status);
+    EXPECT_EQ(run.err, c.err);
 }
 
-TEST(CliFailure, HundredMegabyteLineIsSkippedInLittleMemory) {
+INSTANTIATE_TEST_SUITE_P(Streams, CliFailure, ::testing::ValuesIn(kFailureCases),
+                         tallix::testing::RowName{});
+
+TEST(CliMemory, HundredMegabyteLineIsSkippedInLittleMemory) {
     if (kSanitized) {
         GTEST_SKIP() << "the sanitizers' own memory is counted too";
     }
@@ -102,7 +113,7 @@ CliRun RunDeepLinesWithin(rlim_t addressSpace) {
 // Shrinks the address space until the deep line no longer fits: the first
 // thing to fail must be that one calculation, reported, with the lines
 // around it answered.
-TEST(CliFailure, RunningOutOfMemoryFailsOnlyThatExpression) {
+TEST(CliMemory, RunningOutOfMemoryFailsOnlyThatExpression) {
     if (kSanitized) {
         GTEST_SKIP() << "the sanitizers reserve more address space than any limit allows";
     }

@@ -94,4 +94,12 @@ Outcome RunCliOutcome(const std::vector<std::string>& args, const std::string& i
     return {run.status, std::move(run.out), std::move(run.err)};
 }
 
+std::string Arg(int n, const std::string& message) {
+    return "tallix-cli: argument " + std::to_string(n) + ": " + message + "\n";
+}
+
+std::string Line(int n, const std::string& message) {
+    return "tallix-cli: line " + std::to_string(n) + ": " + message + "\n";
+}
+
 } // namespace tallix::testing

@@ -35,4 +35,8 @@ std::string ReadFile(const std::string& path);
 
 Outcome RunCliOutcome(const std::vector<std::string>& args, const std::string& input = "");
 
+// The message line about the Nth expression argument or line of input.
+std::string Arg(int n, const std::string& message);
+std::string Line(int n, const std::string& message);
+
 } // namespace tallix::testing

@@ -1,4 +1,6 @@
 // tallix-cli at a terminal: a pseudo-terminal stands for the person typing.
+#include "tests/support/RowName.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -45,8 +47,6 @@ public:
             waitpid(pid_, nullptr, 0);
         }
     }
-
-    bool Started() const { return pid_ > 0; }
 
     // Types once the line editor has taken the terminal out of line mode:
     // keys typed before that would be echoed and read as a whole line.
@@ -156,19 +156,10 @@ const Session kEditing = {
 };
 // clang-format on
 
-TEST(CliTerminal, EditsRecallsAndAbandonsLines) {
-    for (const bool nonBlocking : {false, true}) {
-        SCOPED_TRACE(nonBlocking ? "non-blocking" : "blocking");
-        Terminal terminal(nullptr, nonBlocking);
-        ASSERT_TRUE(terminal.Started());
-        EXPECT_EQ(Converse(terminal, kEditing), 1);
-    }
-}
-
 // Characters the calculation does not accept are refused as they are from a
-// pipe, never dropped to leave a different expression: in UTF-8 and in the
-// C locale (where every byte above 127 is one the locale cannot decode), as
-// typed, as recalled, edited around, and as bytes that are not UTF-8.
+// pipe, never dropped to leave a different expression (in the C locale every
+// byte above 127 is one it cannot decode): as typed, as recalled, edited
+// around, and as bytes that are not UTF-8.
 const std::string kIllegal = "Error: The expression is illegal.";
 // clang-format off
 const Session kForeignCharacters = {
@@ -184,13 +175,31 @@ const Session kForeignCharacters = {
 };
 // clang-format on
 
-TEST(CliTerminal, CharactersOutsideExpressionsAreRefusedInEveryLocale) {
-    for (const char* locale : {"C", "C.UTF-8"}) {
-        SCOPED_TRACE(locale);
-        Terminal terminal(locale);
-        ASSERT_TRUE(terminal.Started());
-        EXPECT_EQ(Converse(terminal, kForeignCharacters), 1);
-    }
+// Editing, recalling and abandoning lines, also on a terminal another
+// program left non-blocking. Characters the calculation does not accept are
+// refused in UTF-8 and in the C locale.
+struct TerminalCase {
+    const char* name;
+    const char* locale;
+    bool nonBlocking;
+    const Session* session;
+};
+
+const TerminalCase kTerminals[] = {
+    {"Editing", nullptr, false, &kEditing},
+    {"EditingNonBlocking", nullptr, true, &kEditing},
+    {"ForeignCharactersInC", "C", false, &kForeignCharacters},
+    {"ForeignCharactersInUtf8", "C.UTF-8", false, &kForeignCharacters},
+};
+
+class CliTerminal : public ::testing::TestWithParam<TerminalCase> {};
+
+TEST_P(CliTerminal, AnswersEachLineTyped) {
+    Terminal terminal(GetParam().locale, GetParam().nonBlocking);
+    EXPECT_EQ(Converse(terminal, *GetParam().session), 1);
 }
+
+INSTANTIATE_TEST_SUITE_P(Sessions, CliTerminal, ::testing::ValuesIn(kTerminals),
+                         tallix::testing::RowName{});
 
 } // namespace

@@ -1,11 +1,11 @@
 #include "tests/cli/CliProcess.h"
+#include "tests/support/RowName.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstddef>
 #include <string>
-#include <tuple>
 #include <vector>
 
 #include <poll.h>
@@ -13,6 +13,8 @@
 
 namespace {
 
+using tallix::testing::Arg;
+using tallix::testing::Line;
 using tallix::testing::Outcome;
 using tallix::testing::RunCliOutcome;
 
@@ -22,26 +24,43 @@ const std::string kOperandExpected = "Syntax Error: Character 2:  Operand expect
 const std::string kTooLong = "the expression is longer than 32767 characters";
 const std::string kPutDashes = " (put '--' before an expression that begins with '-')";
 const std::string kTryHelp = "\nTry 'tallix-cli --help'.\n";
-
-// The message line about the Nth expression argument or line of input.
-std::string Arg(int n, const std::string& message) {
-    return "tallix-cli: argument " + std::to_string(n) + ": " + message + "\n";
-}
-std::string Line(int n, const std::string& message) {
-    return "tallix-cli: line " + std::to_string(n) + ": " + message + "\n";
-}
+const std::string kBadSeparator =
+    "tallix-cli: the decimal separator must be one character other than a digit, a letter, an "
+    "operator, a parenthesis, a space or a control character" +
+    kTryHelp;
 
 // A line of `length` characters that calculates to 1: spaces are ignored.
 std::string OneOfLength(std::size_t length) {
     return "1" + std::string(length - 1, ' ');
 }
 
-// One run each: name, arguments, standard input, then exit status, standard
-// output and standard error. Every expression has its line of output, empty
-// when it gives no result.
+// One run: arguments, standard input, then exit status, standard output and
+// standard error. Every expression has its line of output, empty when it
+// gives no result.
+struct CliCase {
+    const char* name;
+    std::vector<std::string> args;
+    std::string input;
+    int status;
+    std::string out;
+    std::string err;
+};
+
+// A decimal separator is one character, ASCII or UTF-8, that no expression
+// holds, or one of the two an expression reads as its decimal point.
+CliCase Separator(const char* name, const std::string& separator, bool accepted) {
+    return {name,
+            {"--decimal-separator=" + separator, "1/4"},
+            "",
+            accepted ? 0 : 2,
+            accepted ? "0" + separator + "25\n" : "",
+            accepted ? "" : kBadSeparator};
+}
+constexpr bool kAccepted = true;
+constexpr bool kRefused = false;
+
 // clang-format off
-const std::tuple<const char*, std::vector<std::string>, std::string, int, std::string, std::string>
-    kCliCases[] = {
+const CliCase kCases[] = {
     {"PostfixOfImplicitProduct", {"--postfix", "--", "2sin(30)"}, "", 0, "2 30 SIN *\n", ""},
     {"PostfixDoubleSignAlone", {"--postfix", "--", "2--3"}, "", 1, "\n", Arg(1, kOperandExpected)},
     {"PostfixFailureAmongGood", {"--postfix", "2=2", "pi"}, "", 1, "\n3.1415926\n", Arg(1, kIllegal)},
@@ -55,7 +74,6 @@ const std::tuple<const char*, std::vector<std::string>, std::string, int, std::s
      1, "1\n\n", Arg(2, "Syntax Error: Character 1:  Operand expected")},
     {"DecimalSeparatorGiven", {"--decimal-separator", ",", "2,5*1", "1E"}, "",
      1, "2,5\n\n", Arg(2, "Syntax Error: Character 2:  Undefined symbol : 'E'")},
-    {"DecimalSeparatorJoined", {"--decimal-separator=;", "1/4"}, "", 0, "0;25\n", ""},
     // Standard input: one expression per line, no prompt when not a terminal.
     {"StdinLines", {}, "1+2\n\n2,5*2\r\n7", 0, "3\n0\n5\n7\n", ""},
     {"StdinFailuresKeepTheirLines", {"--degrees"}, "sin(30)\nfoo\n1+\n2*3\n3#\n", 1, "0.5\n\n\n6\n\n",
@@ -74,62 +92,39 @@ const std::tuple<const char*, std::vector<std::string>, std::string, int, std::s
      2, "", "tallix-cli: unknown option '-1'" + kPutDashes + kTryHelp},
     {"SeparatorWithoutValue", {"--decimal-separator"}, "1+1\n",
      2, "", "tallix-cli: option '--decimal-separator' needs a value" + kTryHelp},
+    Separator("Point", ".", kAccepted), Separator("Comma", ",", kAccepted),
+    Separator("Semicolon", ";", kAccepted), Separator("Underscore", "_", kAccepted),
+    Separator("MiddleDot", "\u00B7", kAccepted), Separator("ArabicPoint", "\u066B", kAccepted),
+    Separator("Emoji", "\U0001F600", kAccepted),
+    // Empty, two characters, what expressions hold, control characters, and
+    // bytes that are not one UTF-8 character.
+    Separator("Empty", "", kRefused), Separator("TwoCharacters", ";;", kRefused),
+    Separator("PointAndComma", ".,", kRefused), Separator("Digit", "7", kRefused),
+    Separator("Letter", "x", kRefused), Separator("ExponentLetter", "E", kRefused),
+    Separator("Plus", "+", kRefused), Separator("Minus", "-", kRefused),
+    Separator("Star", "*", kRefused), Separator("Slash", "/", kRefused),
+    Separator("Caret", "^", kRefused), Separator("Open", "(", kRefused),
+    Separator("Close", ")", kRefused), Separator("Space", " ", kRefused),
+    Separator("Tab", "\t", kRefused), Separator("Newline", "\n", kRefused),
+    Separator("Delete", "\x7F", kRefused), Separator("NextLine", "\u0085", kRefused),
+    Separator("LoneLatinOneByte", "\xD7", kRefused), Separator("OverlongPoint", "\xC0\xAE", kRefused),
+    Separator("Surrogate", "\xED\xB3\x83", kRefused),
+    Separator("BeyondUnicode", "\xF4\x90\x80\x80", kRefused),
+    Separator("FiveByteForm", "\xF8\x88\x80\x80\x80", kRefused),
+    Separator("CutShort", "\xE2\x82", kRefused),
 };
 // clang-format on
 
-TEST(Cli, PrintsOneLinePerExpressionAndExitStatus) {
-    for (const auto& [name, args, input, status, out, err] : kCliCases) {
-        EXPECT_EQ(RunCliOutcome(args, input), Outcome(status, out, err)) << name;
-    }
+class Cli : public ::testing::TestWithParam<CliCase> {};
+
+TEST_P(Cli, PrintsOneLinePerExpressionAndExitStatus) {
+    const CliCase& c = GetParam();
+    EXPECT_EQ(RunCliOutcome(c.args, c.input), Outcome(c.status, c.out, c.err));
 }
 
-// A decimal separator is one character, ASCII or UTF-8, that no expression
-// holds, or one of the two an expression reads as its decimal point.
-TEST(Cli, DecimalSeparatorIsOneCharacterOutsideExpressions) {
-    for (const std::string separator : {".", ",", ";", "_", "\u00B7", "\u066B", "\U0001F600"}) {
-        EXPECT_EQ(RunCliOutcome({"--decimal-separator", separator, "1/4"}),
-                  Outcome(0, "0" + separator + "25\n", ""))
-            << separator;
-    }
-    const std::string refused = "tallix-cli: the decimal separator must be one character other "
-                                "than a digit, a letter, an operator, a parenthesis, a space or a "
-                                "control character" +
-                                kTryHelp;
-    // Empty, two characters, what expressions hold, control characters
-    // (Tab, newline, DEL, NEL), and bytes that are not one UTF-8 character:
-    // a lone Latin-1 byte, an overlong ".", a surrogate, past U+10FFFF, a
-    // five-byte form, a cut-short sequence.
-    for (const std::string separator : {"",
-                                        ";;",
-                                        ".,",
-                                        "7",
-                                        "x",
-                                        "E",
-                                        "+",
-                                        "-",
-                                        "*",
-                                        "/",
-                                        "^",
-                                        "(",
-                                        ")",
-                                        " ",
-                                        "\t",
-                                        "\n",
-                                        "\x7F",
-                                        "\u0085",
-                                        "\xD7",
-                                        "\xC0\xAE",
-                                        "\xED\xB3\x83",
-                                        "\xF4\x90\x80\x80",
-                                        "\xF8\x88\x80\x80\x80",
-                                        "\xE2\x82"}) {
-        EXPECT_EQ(RunCliOutcome({"--decimal-separator=" + separator, "1/4"}),
-                  Outcome(2, "", refused))
-            << separator;
-    }
-}
+INSTANTIATE_TEST_SUITE_P(Runs, Cli, ::testing::ValuesIn(kCases), tallix::testing::RowName{});
 
-TEST(Cli, RandomGeneratorRunsOnAcrossExpressionsAndStartsAlike) {
+TEST(CliRandom, GeneratorRunsOnAcrossExpressionsAndStartsAlike) {
     const auto [status, twoDraws, unused] = RunCliOutcome({"rnd(1)", "rnd(1)"});
     ASSERT_EQ(status, 0);
     const std::string firstDraw = twoDraws.substr(0, twoDraws.find('\n') + 1);
@@ -138,7 +133,7 @@ TEST(Cli, RandomGeneratorRunsOnAcrossExpressionsAndStartsAlike) {
 }
 
 // A program that sends a line and waits for its answer before the next.
-TEST(Cli, LineBufferedAnswersEachLineBeforeTheNextArrives) {
+TEST(CliLineBuffered, AnswersEachLineBeforeTheNextArrives) {
     int answers[2];
     ASSERT_EQ(pipe(answers), 0);
     std::string seen;

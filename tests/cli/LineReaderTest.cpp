@@ -1,4 +1,5 @@
 #include "cli/LineReader.h"
+#include "tests/support/RowName.h"
 
 #include <gtest/gtest.h>
 
@@ -7,18 +8,14 @@
 #include <cstring>
 #include <string>
 #include <string_view>
-#include <tuple>
-#include <vector>
 
 namespace {
-
-using tallix::cli::LineReader;
 
 // Reads `stream` in pieces of at most `piece` bytes with a line limit of 5
 // and 4-byte blocks, and writes what the reader reports: each line in
 // brackets, "long" for a refused one, "end" or "error".
 std::string ReadAll(std::string_view stream, std::size_t piece, bool failAtEnd = false) {
-    LineReader reader(
+    tallix::cli::LineReader reader(
         [&](char* buffer, std::size_t size) -> std::ptrdiff_t {
             if (stream.empty()) {
                 errno = EIO;
@@ -33,42 +30,52 @@ std::string ReadAll(std::string_view stream, std::size_t piece, bool failAtEnd =
     std::string seen;
     for (;;) {
         switch (reader.Next()) {
-        case LineReader::Status::Line:
+        case tallix::cli::LineReader::Status::Line:
             seen.append("[").append(reader.Line()).append("]");
             break;
-        case LineReader::Status::TooLong:
+        case tallix::cli::LineReader::Status::TooLong:
             seen += "long ";
             break;
-        case LineReader::Status::End:
+        case tallix::cli::LineReader::Status::End:
             return seen + "end";
-        case LineReader::Status::ReadError:
+        case tallix::cli::LineReader::Status::ReadError:
             return seen + (reader.Error() == EIO ? "error" : "other error");
         }
     }
 }
 
-// name, stream, what is reported (for every piece size), whether the stream fails at its end.
-// clang-format off
-const std::vector<std::tuple<const char*, std::string, std::string, bool>> kReads = {
-    {"LastLineWithoutNewline", "1\n22",              "[1][22]end",              false},
-    {"EmptyLines",             "\n\n",               "[][]end",                 false},
-    {"CarriageReturnDropped",  "12345\r\n\r\n",      "[12345][]end",            false},
-    {"OnlyOneCarriageReturn",  "1\r\r\n",            "[1\r]end",                false},
-    {"OneTooLong",             "123456\nab\n",       "long [ab]end",            false},
-    {"TooLongWithReturn",      "123456\r\nab",       "long [ab]end",            false},
-    {"FarTooLongSkipped",      std::string(50, 'x') + "\nab\n" + std::string(9, 'y'),
-                                                     "long [ab]long end",       false},
-    {"FailureAfterLines",      "1\n2\n34",           "[1][2]error",             true},
-    {"FailureInLongLine",      "1\n" + std::string(20, 'x'), "[1]error",       true},
+// What is reported, for every piece size; a report that ends in "error" is
+// of a stream that fails at its end.
+struct ReadCase {
+    const char* name;
+    std::string stream;
+    std::string reported;
 };
-// clang-format on
 
-TEST(LineReader, SplitsAnyChunkingAlike) {
-    for (const auto& [name, stream, expected, failAtEnd] : kReads) {
-        for (std::size_t piece : {1, 2, 3, 7, 100}) {
-            EXPECT_EQ(ReadAll(stream, piece, failAtEnd), expected) << name << ", pieces " << piece;
-        }
+const ReadCase kReads[] = {
+    {"LastLineWithoutNewline", "1\n22", "[1][22]end"},
+    {"EmptyLines", "\n\n", "[][]end"},
+    {"CarriageReturnDropped", "12345\r\n\r\n", "[12345][]end"},
+    {"FarTooLongSkipped", std::string(50, 'x') + "\nab\n" + std::string(9, 'y'),
+     "long [ab]long end"},
+    {"OnlyOneCarriageReturn", "1\r\r\n", "[1\r]end"},
+    {"OneTooLong", "123456\nab\n", "long [ab]end"},
+    {"TooLongWithReturn", "123456\r\nab", "long [ab]end"},
+    {"FailureInLongLine", "1\n" + std::string(20, 'x'), "[1]error"},
+    {"FailureAfterLines", "1\n2\n34", "[1][2]error"},
+};
+
+class LineReader : public ::testing::TestWithParam<ReadCase> {};
+
+TEST_P(LineReader, SplitsAnyChunkingAlike) {
+    for (std::size_t piece : {1, 2, 3, 7, 100}) {
+        const bool fails = GetParam().reported.ends_with("error");
+        EXPECT_EQ(ReadAll(GetParam().stream, piece, fails), GetParam().reported)
+            << "pieces of " << piece;
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(Streams, LineReader, ::testing::ValuesIn(kReads),
+                         tallix::testing::RowName{});
 
 } // namespace

@@ -1,6 +1,8 @@
 // Allocation failures and allocation sizes in a calculation, observed
 // through this program's own global operator new.
 #include "engine/Calculation.h"
+#include "tests/support/EngineOutcome.h"
+#include "tests/support/RowName.h"
 
 #include <gtest/gtest.h>
 
@@ -47,68 +49,70 @@ void operator delete(void* memory, std::size_t) noexcept {
 namespace tallix {
 namespace {
 
-// What a calculation shows: the result text, or the error's message or description.
+// What a calculation shows: the error's message, or the result text and outcome.
 std::string CalculateText(const std::string& typed) {
     const CalculationResult result = Calculate(typed, {});
-    if (result.translation.error) {
-        return result.translation.error->message;
-    }
-    return result.evaluation.outcome == EvalOutcome::Value ? result.resultText
-                                                           : result.evaluation.errorDescription;
+    return result.translation.error ? result.translation.error->message
+                                    : result.resultText + testing::OutcomeText(result.evaluation);
 }
 
 std::string Nested(std::size_t depth, std::string_view inner) {
     return std::string(depth, '(') + std::string(inner) + std::string(depth, ')');
 }
 
-const std::string kInputs[] = {
-    Nested(40, "1+sin(x)*2"), // both stacks move to the heap
-    "(1.5+2.25)*(3.75-0.5)/(2+sin(0.5))+sqr(16)*cos(1)-log(2.5)+exp(0.5)*(x+1)^2-abs(-7.25)",
-    "1+" + std::string(40, 'q'), // the undefined-symbol message
-    Nested(40, "10^400"),        // the overflow failure
+struct Input {
+    const char* name;
+    std::string typed;
 };
+
+// clang-format off
+const Input kInputs[] = {
+    {"BothStacksOnTheHeap", Nested(40, "1+sin(x)*2")},
+    {"LongExpression",
+     "(1.5+2.25)*(3.75-0.5)/(2+sin(0.5))+sqr(16)*cos(1)-log(2.5)+exp(0.5)*(x+1)^2-abs(-7.25)"},
+    {"UndefinedSymbolMessage", "1+" + std::string(40, 'q')},
+    {"OverflowFailure", Nested(40, "10^400")},
+};
+// clang-format on
+
+class Allocation : public ::testing::TestWithParam<Input> {};
 
 // Whichever request fails, the calculation ends with std::bad_alloc in the
 // caller's hands and the next attempt starts clean.
-TEST(Allocation, FailureAtAnyRequestReachesTheCaller) {
-    for (const std::string& input : kInputs) {
-        const std::string expected = CalculateText(input);
-        bool completed = false;
-        for (long allowed = 0; !completed; ++allowed) {
-            gRequestsLeft = allowed;
-            try {
-                const std::string shown = CalculateText(input);
-                gRequestsLeft = -1;
-                EXPECT_EQ(shown, expected) << input.substr(0, 20) << " after " << allowed;
-                completed = true;
-            } catch (const std::bad_alloc&) {
-                gRequestsLeft = -1;
-            }
+TEST_P(Allocation, FailureAtAnyRequestReachesTheCaller) {
+    const std::string expected = CalculateText(GetParam().typed);
+    for (long allowed = 0;; ++allowed) {
+        gRequestsLeft = allowed;
+        try {
+            const std::string shown = CalculateText(GetParam().typed);
+            gRequestsLeft = -1;
+            EXPECT_EQ(shown, expected) << "after " << allowed;
+            return;
+        } catch (const std::bad_alloc&) {
+            gRequestsLeft = -1;
         }
     }
 }
 
-std::string Repeat(std::string_view piece, std::size_t count) {
-    std::string text;
-    for (std::size_t i = 0; i < count; ++i) {
-        text += piece;
-    }
-    return text;
-}
+INSTANTIATE_TEST_SUITE_P(Calculation, Allocation, ::testing::ValuesIn(kInputs), testing::RowName{});
 
 // Memory grows with the input by at most 20 bytes per character (a 40-byte
-// slot per stacked token would need twice that), whatever its
-// shape: deep on the translator's stack, deep on the evaluator's, or long
-// postfix text.
-TEST(Allocation, RequestsAFewBytesPerCharacter) {
+// slot per stacked token would need twice that), whatever its shape: deep on
+// the translator's stack, deep on the evaluator's, or long postfix text.
+TEST(AllocationSize, RequestsAFewBytesPerCharacter) {
     for (std::size_t n : {500u, 8000u}) {
-        for (const std::string& typed :
-             {Nested(2 * n, "1"), Repeat("1+(", n) + "1" + std::string(n, ')'),
-              "1" + Repeat("+1", 2 * n)}) {
+        std::string rightLeaning = "1";
+        for (std::size_t i = 0; i < n; ++i) {
+            rightLeaning = "1+(" + rightLeaning + ")";
+        }
+        std::string longSum = "1";
+        for (std::size_t i = 0; i < 2 * n; ++i) {
+            longSum += "+1";
+        }
+        for (const std::string& typed : {Nested(2 * n, "1"), rightLeaning, longSum}) {
             gRequestedBytes = 0;
             CalculateText(typed);
-            const std::size_t requested = gRequestedBytes;
-            EXPECT_LE(requested, 20 * typed.size()) << typed.substr(0, 8) << " " << typed.size();
+            EXPECT_LE(gRequestedBytes, 20 * typed.size()) << typed.substr(0, 8) << typed.size();
         }
     }
 }

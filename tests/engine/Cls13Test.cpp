@@ -1,5 +1,5 @@
 #include "engine/Cls13.h"
-#include "engine/EngineError.h"
+#include "tests/support/EngineOutcome.h"
 
 #include <gtest/gtest.h>
 
@@ -8,25 +8,17 @@
 namespace tallix {
 namespace {
 
-// The failure a call raises, as number and description.
-template <typename Call> std::string Failure(Call call) {
-    try {
-        call();
-    } catch (const EngineError& e) {
-        return std::to_string(e.Number()) + " " + e.Description();
-    }
-    return "none";
-}
+using testing::Raised;
 
 TEST(Cls13, EmptyStackRaisesItsOwnErrorsAndStaysEmpty) {
     Cls13 stack;
     EXPECT_EQ(stack.Capacity(), 0);
     stack.Push(1.0);
     stack.Pop();
-    EXPECT_EQ(Failure([&] { stack.Pop(); }), "-2147220493 Pop method invoked on empty stack");
+    EXPECT_EQ(Raised([&] { stack.Pop(); }), "-2147220493 Pop method invoked on empty stack");
     const std::string peekEmpty = "-2147220492 GetPopValue method invoked on empty stack";
-    EXPECT_EQ(Failure([&] { stack.GetPopValue(); }), peekEmpty);
-    EXPECT_EQ(Failure([&] { stack.Top(); }), peekEmpty);
+    EXPECT_EQ(Raised([&] { stack.GetPopValue(); }), peekEmpty);
+    EXPECT_EQ(Raised([&] { stack.Top(); }), peekEmpty);
     EXPECT_EQ(stack.StackSize(), 0);
 }
 

@@ -1,5 +1,6 @@
-#include "engine/EngineError.h"
 #include "engine/Evaluation.h"
+#include "tests/support/EngineOutcome.h"
+#include "tests/support/RowName.h"
 
 #include <gtest/gtest.h>
 
@@ -10,32 +11,17 @@ namespace {
 
 const std::string kValue = "value";
 const std::string kCannot = "cannot calculate";
-const std::string kNoToken = "no token";
 const std::string kPopEmpty = "-2147220493 Pop method invoked on empty stack";
 const std::string kBadToken = "-2147220502 Bad token in Evaluate: ";
 const std::string kOverflow = std::to_string(ErrorNumber::Overflow) + " Overflow";
-
-// The outcome as one text: kValue, kCannot, kNoToken, or a failure's
-// number and description.
-std::string OutcomeText(const EvaluationResult& e) {
-    switch (e.outcome) {
-    case EvalOutcome::Value:
-        return kValue;
-    case EvalOutcome::CannotCalculate:
-        return kCannot;
-    case EvalOutcome::NoToken:
-        return kNoToken;
-    case EvalOutcome::Failure:
-        break;
-    }
-    return std::to_string(e.errorNumber) + " " + e.errorDescription;
-}
 
 struct EvaluationCase {
     const char* name;
     std::string postfix;
     std::string outcome;
     float value = 0; // for kValue rows
+    bool degrees = false;
+    float x = 1.0f;
 };
 
 // A thousand values stacked, then added.
@@ -65,6 +51,10 @@ const EvaluationCase kCases[] = {
     {"GenuineSentinelValue", "0.12345 (-) ", kValue, -0.12345f},
     {"LargestSingle", "3.4028235 10 38 ^ * ", kValue, 3.4028235e38f},
     {"DeepStack", DeepSum(), kValue, 1000},
+    // The angle mode and the variable come from the caller.
+    {"DegreesFromTheCaller", "30 SIN ", kValue, 0.5f, true},
+    {"VariableFromTheCaller", "XX 2 * ", kValue, 5, false, 2.5f},
+    {"NegatedVariable", "XX (-) ", kValue, -0.1f, false, 0.1f},
     // Numbers: digits with at most one point; no sign, comma or exponent.
     {"CommaOrExponentEndsNumber", "1,5 1e5 + ,5 + ", kValue, 2},
     {"PointAtEitherEndSecondEndsNumber", ".5 5. * 1.2.3 + ", kValue, 3.7f},
@@ -77,8 +67,8 @@ const EvaluationCase kCases[] = {
     {"FunctionGuard", "1 (-) SQR ", kCannot},
     {"StopsAtTheGuard", "5 0 / FOO 1 + ", kCannot},
     // No token: the result is left alone.
-    {"EmptyText", "", kNoToken},
-    {"NoSpace", "1+2", kNoToken},
+    {"EmptyText", "", "no token"},
+    {"NoSpace", "1+2", "no token"},
     // Failures.
     {"LowerCaseFunction", "1 sin ", kBadToken + "sin"},
     {"EmptyToken", "1  ", kBadToken},
@@ -97,22 +87,18 @@ const EvaluationCase kCases[] = {
 };
 // clang-format on
 
-TEST(Evaluator, GivesTheOutcome) {
-    for (const EvaluationCase& c : kCases) {
-        SCOPED_TRACE(c.name);
-        const EvaluationResult e = EvaluatePostfix(c.postfix, false, 1.0f);
-        EXPECT_EQ(OutcomeText(e), c.outcome);
-        if (c.outcome == kValue) {
-            EXPECT_EQ(e.value, c.value);
-        }
+class Evaluator : public ::testing::TestWithParam<EvaluationCase> {};
+
+TEST_P(Evaluator, GivesTheOutcome) {
+    const EvaluationCase& c = GetParam();
+    const EvaluationResult e = EvaluatePostfix(c.postfix, c.degrees, c.x);
+    EXPECT_EQ(testing::OutcomeText(e), c.outcome);
+    if (c.outcome == kValue) {
+        EXPECT_EQ(e.value, c.value);
     }
 }
 
-TEST(Evaluator, TakesAngleModeAndVariableFromTheCaller) {
-    EXPECT_EQ(EvaluatePostfix("30 SIN ", true, 1.0f).value, 0.5f);
-    EXPECT_EQ(EvaluatePostfix("XX 2 * ", false, 2.5f).value, 5.0f);
-    EXPECT_EQ(EvaluatePostfix("XX (-) ", false, 0.1f).value, -0.1f);
-}
+INSTANTIATE_TEST_SUITE_P(Postfix, Evaluator, ::testing::ValuesIn(kCases), testing::RowName{});
 
 } // namespace
 } // namespace tallix

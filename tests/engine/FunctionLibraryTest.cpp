@@ -1,6 +1,7 @@
 #include "engine/FunctionLibrary.h"
 #include "engine/EngineError.h"
 #include "engine/ResultText.h"
+#include "tests/support/RowName.h"
 
 #include <gtest/gtest.h>
 
@@ -8,7 +9,6 @@
 #include <cstdio>
 #include <set>
 #include <string>
-#include <utility>
 #include <variant>
 #include <vector>
 
@@ -16,6 +16,7 @@ namespace tallix {
 namespace {
 
 const std::string kNoValue = "cannot calculate";
+const std::string kOverflow = "Overflow";
 
 const LibraryFunction& Function(std::string_view name) {
     const LibraryFunction* function = FindFunction(name);
@@ -34,65 +35,64 @@ std::string Shown(std::string_view name, double x, bool degree) {
     }
 }
 
-enum class Mode { Radians, Degrees, Both };
+// An argument and what it shows, in both angle modes unless only in degrees.
+struct Call {
+    double x;
+    std::string shown;
+    bool degreesOnly = false;
+};
+constexpr bool kDegrees = true;
 
-// One function in one angle mode: arguments and what each shows.
 struct FunctionCase {
-    const char* function;
-    Mode mode;
-    std::vector<std::pair<double, std::string>> shown;
+    const char* name;
+    std::vector<Call> calls;
 };
 
-const std::string kOverflow = "Overflow";
-
-// Rows laid out by hand, one function and mode each.
+// Degrees become x * 3.1415926 / 180, so no multiple of 90 lands exactly on
+// a zero or a pole, and TAN has no guard. The other functions ignore the
+// angle mode. Hyperbolic functions overflow only where the value leaves the
+// double range; their values are checked against references below.
 // clang-format off
 const FunctionCase kCases[] = {
-    // Degrees become x * 3.1415926 / 180, so no multiple of 90 lands exactly
-    // on a zero or a pole, and TAN has no guard.
-    {"SIN", Mode::Degrees, {{180, "5.358979E-08"}, {1e308, kOverflow}}},
-    {"COS", Mode::Degrees, {{90, "2.67949E-08"}}},
-    {"TAN", Mode::Degrees, {{90, "3.732054E+07"}}},
-    {"SEC", Mode::Degrees, {{90, "3.732054E+07"}}},
-    {"CSEC", Mode::Degrees, {{180, "1.866027E+07"}}},
-    {"CTAN", Mode::Degrees, {{90, "2.67949E-08"}}},
-    {"CSEC", Mode::Both, {{0, kNoValue}, {1e-310, kOverflow}}},
-    {"CTAN", Mode::Both, {{0, kNoValue}}},
-    // The other functions ignore the angle mode.
-    {"LOG", Mode::Both, {{0, kNoValue}, {4.9406564584124654e-324, "-744.4401"}}},
-    {"EXP", Mode::Both, {{1, "2.718282"}, {-1000, "0"}, {710, kOverflow}}},
-    {"ABS", Mode::Both, {{-3, "3"}}},
-    {"ATAN", Mode::Both, {{1, "0.7853982"}}},
-    {"INT", Mode::Both, {{-2.5, "-3"}}},
-    {"SQR", Mode::Both, {{-4, kNoValue}, {0, "0"}}},
-    {"ASIN", Mode::Both, {{1, "1.570796"}, {-1, "-1.570796"}, {0.5, "0.5235988"},
-                          {1.0000001, kNoValue}, {1e200, kOverflow}}},
-    {"ACOS", Mode::Both, {{-1, "3.141593"}, {1, "0"}, {0.5, "1.047198"}, {-1.0000001, kNoValue}}},
-    {"ASEC", Mode::Both, {{-2, "2.094395"}, {1.0000001, "0.0004472136"}, {1, kNoValue},
-                          {0.5, kNoValue}}},
-    {"ACSEC", Mode::Both, {{-2, "-0.5235988"}, {1, kNoValue}, {0, kNoValue}}},
-    {"ACTAN", Mode::Both, {{-1, "2.356194"}, {0, "1.570796"}}},
-    // Hyperbolic functions overflow only where the value leaves the double
-    // range; their values are checked against references below.
-    {"SINH", Mode::Both, {{1000, kOverflow}, {-1000, kOverflow}}},
-    {"COSH", Mode::Both, {{1000, kOverflow}}},
-    {"CTANH", Mode::Both, {{1e-310, kOverflow}}},
+    {"SIN", {{180, "5.358979E-08", kDegrees}, {1e308, kOverflow, kDegrees}}},
+    {"COS", {{90, "2.67949E-08", kDegrees}}},
+    {"TAN", {{90, "3.732054E+07", kDegrees}}},
+    {"SEC", {{90, "3.732054E+07", kDegrees}}},
+    {"CSEC", {{180, "1.866027E+07", kDegrees}, {0, kNoValue}, {1e-310, kOverflow}}},
+    {"CTAN", {{90, "2.67949E-08", kDegrees}, {0, kNoValue}}},
+    {"LOG", {{0, kNoValue}, {4.9406564584124654e-324, "-744.4401"}}},
+    {"EXP", {{1, "2.718282"}, {-1000, "0"}, {710, kOverflow}}},
+    {"ABS", {{-3, "3"}}},
+    {"ATAN", {{1, "0.7853982"}}},
+    {"INT", {{-2.5, "-3"}}},
+    {"SQR", {{-4, kNoValue}, {0, "0"}}},
+    {"ASIN", {{1, "1.570796"}, {-1, "-1.570796"}, {0.5, "0.5235988"}, {1.0000001, kNoValue},
+              {1e200, kOverflow}}},
+    {"ACOS", {{-1, "3.141593"}, {1, "0"}, {0.5, "1.047198"}, {-1.0000001, kNoValue}}},
+    {"ASEC", {{-2, "2.094395"}, {1.0000001, "0.0004472136"}, {1, kNoValue}, {0.5, kNoValue}}},
+    {"ACSEC", {{-2, "-0.5235988"}, {1, kNoValue}, {0, kNoValue}}},
+    {"ACTAN", {{-1, "2.356194"}, {0, "1.570796"}}},
+    {"SINH", {{1000, kOverflow}, {-1000, kOverflow}}},
+    {"COSH", {{1000, kOverflow}}},
+    {"CTANH", {{1e-310, kOverflow}}},
 };
 // clang-format on
 
-TEST(FunctionLibrary, ShowsTheExpectedOutcomes) {
-    for (const FunctionCase& c : kCases) {
-        for (const auto& [x, shown] : c.shown) {
-            SCOPED_TRACE(std::string(c.function) + "(" + std::to_string(x) + ")");
-            if (c.mode != Mode::Degrees) {
-                EXPECT_EQ(Shown(c.function, x, false), shown) << "radians";
-            }
-            if (c.mode != Mode::Radians) {
-                EXPECT_EQ(Shown(c.function, x, true), shown) << "degrees";
+class FunctionOutcomes : public ::testing::TestWithParam<FunctionCase> {};
+
+TEST_P(FunctionOutcomes, AreShownAsExpected) {
+    for (const Call& call : GetParam().calls) {
+        for (const bool degrees : {true, false}) {
+            if (degrees || !call.degreesOnly) {
+                EXPECT_EQ(Shown(GetParam().name, call.x, degrees), call.shown)
+                    << call.x << (degrees ? " degrees" : " radians");
             }
         }
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(FunctionLibrary, FunctionOutcomes, ::testing::ValuesIn(kCases),
+                         testing::RowName{});
 
 // The other tests look up each of the thirty names; nothing else is found.
 TEST(FunctionLibrary, FindsNothingButTheThirtyNames) {
@@ -123,21 +123,18 @@ TEST(FunctionLibrary, SpecialValuesKeepTheirTags) {
 // functions by their defining logarithms, which long double evaluates
 // accurately) and their domains.
 struct Reference {
-    const char* function;
+    const char* name;
     long double (*value)(long double);
     bool (*defined)(long double);
 };
 
 constexpr auto kEverywhere = [](long double) { return true; };
 constexpr auto kNotZero = [](long double x) { return x != 0; };
-constexpr auto kAtLeastOne = [](long double x) { return x >= 1; };
-constexpr auto kInsideOne = [](long double x) { return std::fabs(x) < 1; };
-constexpr auto kOutsideOne = [](long double x) { return std::fabs(x) > 1; };
-constexpr auto kUnitInterval = [](long double x) { return x > 0 && x <= 1; };
 constexpr auto kArcoth = [](long double x) {
     return std::fabs(x) < 2 ? std::log((x + 1) / (x - 1)) / 2 : std::atanh(1 / x);
 };
 
+// clang-format off
 const Reference kReferences[] = {
     {"SINH", [](long double x) { return std::sinh(x); }, kEverywhere},
     {"COSH", [](long double x) { return std::cosh(x); }, kEverywhere},
@@ -146,13 +143,14 @@ const Reference kReferences[] = {
     {"SECH", [](long double x) { return 1 / std::cosh(x); }, kEverywhere},
     {"CSECH", [](long double x) { return 1 / std::sinh(x); }, kNotZero},
     {"ASINH", [](long double x) { return std::asinh(x); }, kEverywhere},
-    {"ACOSH", [](long double x) { return std::acosh(x); }, kAtLeastOne},
-    {"ATANH", [](long double x) { return std::atanh(x); }, kInsideOne},
+    {"ACOSH", [](long double x) { return std::acosh(x); }, [](long double x) { return x >= 1; }},
+    {"ATANH", [](long double x) { return std::atanh(x); }, [](long double x) { return std::fabs(x) < 1; }},
     {"ASECH", [](long double x) { return std::log((1 + std::sqrt(1 - x * x)) / x); },
-     kUnitInterval},
+     [](long double x) { return x > 0 && x <= 1; }},
     {"ACSECH", [](long double x) { return std::asinh(1 / x); }, kNotZero},
-    {"ACTANH", kArcoth, kOutsideOne},
+    {"ACTANH", kArcoth, [](long double x) { return std::fabs(x) > 1; }},
 };
+// clang-format on
 
 std::string SevenDigits(long double value) {
     char text[32];
@@ -165,26 +163,29 @@ std::string SevenDigits(long double value) {
 const double kSweep[] = {0,           1e-300,   1e-12, 0.001, 0.5, 0.9, 0.999999, 1 - 0x1p-53, 1,
                          1 + 0x1p-52, 1.000001, 1.5,   2,     10,  700, 1e8,      1e200};
 
+class Hyperbolic : public ::testing::TestWithParam<Reference> {};
+
 // The seven digits shown match wherever the value is a double; the
 // function has no value exactly outside its domain.
-TEST(FunctionLibrary, HyperbolicFamilyMatchesLongDoubleReferences) {
-    for (const Reference& reference : kReferences) {
-        for (double magnitude : kSweep) {
-            for (double x : {magnitude, -magnitude}) {
-                const bool defined = reference.defined(x);
-                const long double expected = reference.value(x);
-                if (defined && std::isinf(static_cast<double>(expected))) {
-                    continue;
-                }
-                const FunctionOutcome outcome =
-                    ApplyFunction(Function(reference.function), x, false);
-                EXPECT_EQ(outcome ? SevenDigits(ToDouble(*outcome)) : kNoValue,
-                          defined ? SevenDigits(expected) : kNoValue)
-                    << reference.function << "(" << x << ")";
+TEST_P(Hyperbolic, MatchesLongDoubleReferences) {
+    const Reference& reference = GetParam();
+    for (double magnitude : kSweep) {
+        for (double x : {magnitude, -magnitude}) {
+            const bool defined = reference.defined(x);
+            const long double expected = reference.value(x);
+            if (defined && std::isinf(static_cast<double>(expected))) {
+                continue;
             }
+            const FunctionOutcome outcome = ApplyFunction(Function(reference.name), x, false);
+            EXPECT_EQ(outcome ? SevenDigits(ToDouble(*outcome)) : kNoValue,
+                      defined ? SevenDigits(expected) : kNoValue)
+                << x;
         }
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(FunctionLibrary, Hyperbolic, ::testing::ValuesIn(kReferences),
+                         testing::RowName{});
 
 } // namespace
 } // namespace tallix

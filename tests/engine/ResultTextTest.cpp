@@ -1,4 +1,5 @@
 #include "engine/ResultText.h"
+#include "tests/support/RowName.h"
 
 #include <gtest/gtest.h>
 
@@ -8,7 +9,6 @@
 #include <cstdio>
 #include <limits>
 #include <string>
-#include <tuple>
 
 namespace tallix {
 namespace {
@@ -17,8 +17,14 @@ namespace {
 // new decade can change it. 9999999.5 is no single: it is stored as
 // 10000000. The single nearest 0.00009999995 lies below it and keeps its
 // exponent; 0.0001 is stored as 9.99999975e-5, whose digits carry.
-// Name, value, decimal separator, text.
-const std::tuple<const char*, float, const char*, const char*> kCases[] = {
+struct ResultCase {
+    const char* name;
+    float value;
+    const char* separator;
+    const char* text;
+};
+
+const ResultCase kCases[] = {
     {"Zero", 0.0f, ".", "0"},
     {"NegativeZero", -0.0f, ".", "0"},
     {"LongSeparator", -0.25f, "::", "-0::25"},
@@ -34,17 +40,19 @@ const std::tuple<const char*, float, const char*, const char*> kCases[] = {
     {"NotANumber", std::numeric_limits<float>::quiet_NaN(), ".", "nan"},
 };
 
-TEST(ResultText, WritesSevenSignificantDigits) {
-    for (const auto& [name, value, separator, text] : kCases) {
-        EXPECT_EQ(FormatResult(value, separator), text) << name;
-    }
+class ResultText : public ::testing::TestWithParam<ResultCase> {};
+
+TEST_P(ResultText, WritesSevenSignificantDigits) {
+    EXPECT_EQ(FormatResult(GetParam().value, GetParam().separator), GetParam().text);
 }
+
+INSTANTIATE_TEST_SUITE_P(Values, ResultText, ::testing::ValuesIn(kCases), testing::RowName{});
 
 // The rule is C's "%.7g" with a capital E: seven significant digits rounded
 // from the exact value, plain for decimal exponents -4 to 6, trailing zeros
 // dropped, two exponent digits at least. A sweep over the whole single range,
 // both signs, checks the quick rounding against it.
-TEST(ResultText, AgreesWithSevenDigitPrintfAcrossTheSingleRange) {
+TEST(ResultTextSweep, AgreesWithSevenDigitPrintfAcrossTheSingleRange) {
     for (std::uint32_t bits = 1; bits < 0x7f800000u; bits += 9973) {
         const float value = std::bit_cast<float>(bits | (bits % 2 == 0 ? 0x80000000u : 0u));
         char expected[32];

@@ -1,5 +1,5 @@
 #include "platform/Cls6.h"
-#include "engine/EngineError.h"
+#include "tests/support/EngineOutcome.h"
 #include "tests/support/RecordingMessageService.h"
 
 #include <gtest/gtest.h>
@@ -60,17 +60,13 @@ TEST(Cls6, DoEvaluateWritesThroughItsParameters) {
         float sngX = 1.5f;
         float sngU = 2, sngV = 3, sngY = 4, sngA = 5, sngR = 6, sngB = 7, sngT = 8;
         std::string outcome;
-        try {
+        const std::string raised = testing::Raised([&] {
             const EvalStatus status = cls6.DoEvaluate(postfix, degree, sngResult, sngU, sngV, sngX,
                                                       sngY, sngA, sngR, sngB, sngT);
-            outcome = status.outcome == EvalOutcome::Value             ? "value"
-                      : status.outcome == EvalOutcome::CannotCalculate ? "cannot calculate"
-                                                                       : "no token";
+            outcome = testing::OutcomeName(status.outcome);
             EXPECT_EQ(static_cast<bool>(status), status.outcome != EvalOutcome::NoToken);
-        } catch (const EngineError& error) {
-            outcome = std::to_string(error.Number()) + " " + error.Description();
-        }
-        EXPECT_EQ(outcome, row.outcome);
+        });
+        EXPECT_EQ(outcome.empty() ? raised : outcome, row.outcome);
         EXPECT_EQ(sngResult, row.result);
         EXPECT_EQ((std::vector<float>{sngU, sngV, sngX, sngY, sngA, sngR, sngB, sngT}),
                   (std::vector<float>{2, 3, 1.5f, 4, 5, 6, 7, 8}));

@@ -5,15 +5,29 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPointer>
 #include <QStyleHints>
 #include <QTimer>
 #include <QtTest>
 
 #include <functional>
-#include <utility>
 
 using namespace std::chrono_literals;
 using tallix::CaretBlink;
+
+Q_DECLARE_METATYPE(tallix::MessageIcon)
+
+// Remembers the QTimer that fired last: once the caret stops, the idle check.
+class LastTimerFired : public QObject {
+public:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (auto* fired = qobject_cast<QTimer*>(watched); fired && event->type() == QEvent::Timer) {
+            timer = fired;
+        }
+        return false;
+    }
+    QPointer<QTimer> timer;
+};
 
 class WindowServicesTest : public QObject {
     Q_OBJECT
@@ -28,31 +42,34 @@ private slots:
 
     // Each box is read once it is up and closed before the checks, so that a
     // failed check never leaves the test waiting on it.
+    void messageBoxesAreApplicationModalWithOneOkButton_data() {
+        QTest::addColumn<tallix::MessageIcon>("icon");
+        QTest::addColumn<QMessageBox::Icon>("shownIcon");
+        QTest::newRow("stop") << tallix::MessageIcon::Stop << QMessageBox::Critical;
+        QTest::newRow("warning") << tallix::MessageIcon::Warning << QMessageBox::Warning;
+    }
     void messageBoxesAreApplicationModalWithOneOkButton() {
-        const std::pair<tallix::MessageIcon, QMessageBox::Icon> icons[] = {
-            {tallix::MessageIcon::Stop, QMessageBox::Critical},
-            {tallix::MessageIcon::Warning, QMessageBox::Warning}};
-        for (const auto& [icon, shownIcon] : icons) {
-            QStringList shown;
-            QTimer::singleShot(0, [&] {
-                if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-                    shown << box->windowTitle() << box->text() << QString::number(box->icon())
-                          << QString::number(box->standardButtons().toInt())
-                          << QString::number(box->windowModality());
-                    box->done(QMessageBox::Ok);
-                }
-            });
-            tallix::QtMessageService().ShowMessage("The expression is illegal.", "Error", icon);
-            QCOMPARE(shown,
-                     (QStringList{"Error", "The expression is illegal.", QString::number(shownIcon),
-                                  QString::number(QMessageBox::Ok),
-                                  QString::number(Qt::ApplicationModal)}));
-        }
+        QFETCH(tallix::MessageIcon, icon);
+        QFETCH(QMessageBox::Icon, shownIcon);
+        QStringList shown;
+        QTimer::singleShot(0, [&] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                shown << box->windowTitle() << box->text() << QString::number(box->icon())
+                      << QString::number(box->standardButtons().toInt())
+                      << QString::number(box->windowModality());
+                box->done(QMessageBox::Ok);
+            }
+        });
+        tallix::QtMessageService().ShowMessage("The expression is illegal.", "Error", icon);
+        QCOMPARE(shown, (QStringList{"Error", "The expression is illegal.",
+                                     QString::number(shownIcon), QString::number(QMessageBox::Ok),
+                                     QString::number(Qt::ApplicationModal)}));
     }
 
     // A second of typing, longer than the idle time, never lets the caret
     // stop; idle, it stops, and every kind of input brings it back until the
-    // next stop. The watcher gone leaves the desktop's blink.
+    // next stop, after which no timer is left to wake the idle program. The
+    // watcher gone leaves the desktop's blink.
     void caretStopsBlinkingWhileTheUserIsAway() {
         const auto FlashTime = [] { return QGuiApplication::styleHints()->cursorFlashTime(); };
         const int desktopFlashTime = FlashTime();
@@ -79,7 +96,11 @@ private slots:
                 QVERIFY(blink.IsBlinking());
                 QCOMPARE(FlashTime(), desktopFlashTime);
             }
+            LastTimerFired last;
+            qApp->installEventFilter(&last);
             QTRY_VERIFY_WITH_TIMEOUT(!blink.IsBlinking(), 5000);
+            QVERIFY(last.timer);
+            QVERIFY(!last.timer->isActive());
         }
         QCOMPARE(FlashTime(), desktopFlashTime);
     }
