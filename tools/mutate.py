@@ -32,6 +32,7 @@ TOKEN = re.compile(r" (?:==|!=|<=|>=|<|>|&&|\|\||\+|-|\*|/) |\btrue\b|\bfalse\b"
 # pay for the real window systems.
 SLOW = "^(e2e_|install_|layers)"
 REPO = pathlib.Path(__file__).resolve().parent.parent
+STARTERS = {}
 
 
 def code_part(line):
@@ -97,8 +98,18 @@ def executables(build):
             for path in pathlib.Path(build, folder).glob("*") if path.is_file()}
 
 
+def starters(build):
+    """For each program, the test executables that start it by a built-in path."""
+    tests = [path for path in pathlib.Path(build, "tests").glob("*") if path.is_file()]
+    return {str(program): {str(test) for test in tests if str(program).encode() in test.read_bytes()}
+            for program in pathlib.Path(build, "bin").glob("*") if program.is_file()}
+
+
 def affected_tests(build, changed):
     """The tests that run one of the changed executables, fast ones first."""
+    for program, tests in STARTERS.items():
+        if program in changed:
+            changed = changed | tests
     listing = json.loads(run(["ctest", "--show-only=json-v1"], build)[1])
     names = [test["name"] for test in listing["tests"]
              if any(argument in changed for argument in test["command"])]
@@ -165,6 +176,7 @@ def main():
     parser.add_argument("--jobs", type=int, default=2)
     args = parser.parse_args()
     src, build = prepare(args.workdir.resolve(), args.jobs)
+    STARTERS.update(starters(build))
     faults = [(f["what"], f["file"], f["old"], f["new"], None, None)
               for f in json.loads((REPO / "tools/planted_faults.json").read_text())]
     if not args.named_only:
