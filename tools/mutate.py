@@ -1,8 +1,9 @@
 #!/usr/bin/env python3
 """Plants one small fault at a time in the product code and runs the tests.
 
-A fault the tests miss is either a gap in the tests or code whose every
-variant behaves the same, which is dead code. Faults come from two sources:
+A fault the tests miss is a gap in the tests, or a change no input can
+notice: dead code to remove, or an equivalent form (such as another value
+for a sentinel no name can take). Faults come from two sources:
 the named faults in tools/planted_faults.json (each must stay caught), and
 a seeded random sample of small changes (an operator, a comparison, a
 constant, a boolean) across engine/, platform/, controls/, ui/ and cli/.
