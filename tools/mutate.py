@@ -18,6 +18,7 @@ import json
 import pathlib
 import random
 import re
+import shutil
 import subprocess
 import sys
 
@@ -157,11 +158,15 @@ def plant(path, old, new, line=None, column=None):
 def prepare(workdir, jobs):
     src = workdir / "src"
     src.mkdir(parents=True, exist_ok=True)
-    tracked = subprocess.run(["git", "ls-files", "-z"], cwd=REPO, capture_output=True,
-                             check=True).stdout
-    archive = subprocess.run(["tar", "--null", "-T", "-", "-cf", "-"], cwd=REPO, input=tracked,
-                             capture_output=True, check=True).stdout
-    subprocess.run(["tar", "-xf", "-", "-C", str(src)], input=archive, check=True)
+    # Only what differs is written, with a new time: a file left planted by
+    # an interrupted run then rebuilds, and the rest of the build stays.
+    tracked = subprocess.run(["git", "ls-files", "-z"], cwd=REPO, capture_output=True, text=True,
+                             check=True).stdout.split("\0")
+    for name in filter(None, tracked):
+        source, copy = REPO / name, src / name
+        if source.is_file() and (not copy.is_file() or copy.read_bytes() != source.read_bytes()):
+            copy.parent.mkdir(parents=True, exist_ok=True)
+            shutil.copy(source, copy)
     build = src / "build"
     subprocess.run(["cmake", "-S", str(src), "-B", str(build), "-DCMAKE_BUILD_TYPE=RelWithDebInfo",
                     "-DTALLIX_BUILD_TESTS=ON"], check=True, capture_output=True)
