@@ -158,8 +158,7 @@ def plant(path, old, new, line=None, column=None):
 def prepare(workdir, jobs):
     src = workdir / "src"
     src.mkdir(parents=True, exist_ok=True)
-    # Only what differs is written, with a new time: a file left planted by
-    # an interrupted run then rebuilds, and the rest of the build stays.
+    # Only what differs is written, with a new time, so the build stays.
     tracked = subprocess.run(["git", "ls-files", "-z"], cwd=REPO, capture_output=True, text=True,
                              check=True).stdout.split("\0")
     for name in filter(None, tracked):
@@ -167,6 +166,12 @@ def prepare(workdir, jobs):
         if source.is_file() and (not copy.is_file() or copy.read_bytes() != source.read_bytes()):
             copy.parent.mkdir(parents=True, exist_ok=True)
             shutil.copy(source, copy)
+    # A run stopped while a fault was planted built it; its file, back as it
+    # was, must still be rebuilt.
+    marker = workdir / "planted"
+    if marker.is_file():
+        (src / marker.read_text()).touch()
+        marker.unlink()
     build = src / "build"
     subprocess.run(["cmake", "-S", str(src), "-B", str(build), "-DCMAKE_BUILD_TYPE=RelWithDebInfo",
                     "-DTALLIX_BUILD_TESTS=ON"], check=True, capture_output=True)
@@ -194,11 +199,13 @@ def main():
                     changed(token), line, column) for name, line, column, token in chosen]
     tally = {"caught": 0, "missed": 0, "no build": 0}
     for what, name, old, new, line, column in faults:
+        (args.workdir / "planted").write_text(name)
         original = plant(src / name, old, new, line, column)
         try:
             result = verdict(build, args.jobs)
         finally:
             (src / name).write_text(original)
+            (args.workdir / "planted").unlink()
         tally[result.split(" ")[0] if result != "no build" else result] += 1
         print(f"{result:60} {what}", flush=True)
     counted = tally["caught"] + tally["missed"]
