@@ -127,9 +127,10 @@ check-sanitize: deps-check
 	  LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0 \
 	  UBSAN_OPTIONS=print_stacktrace=1 ctest --output-on-failure -j $(JOBS)
 
-# Plants small faults in the product code one at a time, each in a copy of
-# the tree built beside the others, and runs every test on it: the named
-# faults of tools/planted_faults.json, then FAULTS chosen at random by SEED.
+# Plants small faults in the product code one at a time, in a copy of the
+# tree built in $(BUILD_DIR)-mutate, and runs the tests each fault reaches:
+# the named faults of tools/planted_faults.json, then FAULTS chosen at random
+# by SEED. Exits with 1 when a fault is missed.
 FAULTS ?= 60
 SEED   ?= 1
 mutate: deps-test
