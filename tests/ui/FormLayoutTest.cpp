@@ -108,15 +108,17 @@ class FormLayoutTest : public QObject {
 private slots:
     // What the design must keep, whatever its numbers: the window's fixed
     // size, every control inside it, no two buttons overlapping, no text in
-    // italics (no layout asks for it), each keypad key captioned with what
-    // it inserts, and the looks that tell keys from commands.
+    // italics or bold (the main window's layout asks for neither), each
+    // keypad key captioned with what it inserts, and the looks that tell keys
+    // from commands.
     void mainWindowHoldsTogether() {
         const frmMain& window = *harness_.window;
         QCOMPARE(window.size(), TwipsToPixels(QRect(0, 0, 4335, 3135), ScreenLogicalDpi()).size());
         for (const QWidget* control : window.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
             QVERIFY2(!control->geometry().isEmpty() && window.rect().contains(control->geometry()),
                      qPrintable(control->objectName()));
-            QVERIFY2(!control->font().italic(), qPrintable(control->objectName()));
+            QVERIFY2(!control->font().italic() && !control->font().bold(),
+                     qPrintable(control->objectName()));
         }
         const QList<XPButton*> buttons = window.findChildren<XPButton*>();
         QCOMPARE(buttons.size(), qsizetype(kKeypad.size() + 7));
