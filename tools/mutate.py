@@ -11,7 +11,7 @@ constant, a boolean) across engine/, platform/, controls/, ui/ and cli/.
 The tracked files are copied to WORKDIR/src and built there, so the working
 tree is never touched; each fault is reverted before the next is planted.
 
-usage: mutate.py WORKDIR [--random N] [--seed S] [--named-only] [--jobs J]
+usage: mutate.py WORKDIR [--random N] [--seed S] [--named-only | --random-from K] [--jobs J]
 """
 import argparse
 import json
@@ -187,14 +187,17 @@ def main():
     parser.add_argument("--random", type=int, default=60)
     parser.add_argument("--seed", type=int, default=1)
     parser.add_argument("--named-only", action="store_true")
+    parser.add_argument("--random-from", type=int, default=0,
+                        help="go on with a stopped run's sample from this fault, named ones left out")
     parser.add_argument("--jobs", type=int, default=2)
     args = parser.parse_args()
     src, build = prepare(args.workdir.resolve(), args.jobs)
     STARTERS.update(starters(build))
     faults = [(f["what"], f["file"], f["old"], f["new"], None, None)
-              for f in json.loads((REPO / "tools/planted_faults.json").read_text())]
+              for f in json.loads((REPO / "tools/planted_faults.json").read_text())
+              if not args.random_from]
     if not args.named_only:
-        chosen = random.Random(args.seed).sample(sites(src), args.random)
+        chosen = random.Random(args.seed).sample(sites(src), args.random)[args.random_from:]
         faults += [(f"{name}:{line} {token.strip()} -> {changed(token).strip()}", name, token,
                     changed(token), line, column) for name, line, column, token in chosen]
     tally = {"caught": 0, "missed": 0, "no build": 0}
