@@ -70,7 +70,7 @@ const FunctionCase kCases[] = {
               {1e200, kOverflow}}},
     {"ACOS", {{-1, "3.141593"}, {1, "0"}, {0.5, "1.047198"}, {-1.0000001, kNoValue}}},
     {"ASEC", {{-2, "2.094395"}, {1.0000001, "0.0004472136"}, {1, kNoValue}, {0.5, kNoValue}}},
-    {"ACSEC", {{-2, "-0.5235988"}, {1, kNoValue}, {0, kNoValue}}},
+    {"ACSEC", {{-2, "-0.5235988"}, {1.2, "0.9851108"}, {1, kNoValue}, {0, kNoValue}}},
     {"ACTAN", {{-1, "2.356194"}, {0, "1.570796"}}},
     {"SINH", {{1000, kOverflow}, {-1000, kOverflow}}},
     {"COSH", {{1000, kOverflow}}},
