@@ -15,9 +15,9 @@ QFont XPButtonDesignFont() {
     return font;
 }
 
-const std::array<XPButtonProperty, 11>& XPButtonProperties() {
+const std::array<XPButtonProperty, kXPButtonPropertyCount>& XPButtonProperties() {
     using enum NewInstance;
-    static const std::array<XPButtonProperty, 11> properties = {{
+    static const std::array<XPButtonProperty, kXPButtonPropertyCount> properties = {{
         {"Caption", QString(), TakesDisplayName},
         {"ForeColor", quint32(0), TakesDefault},
         {"ColorStyle", int(XPButton::csBlue), TakesDefault},
@@ -35,9 +35,18 @@ const std::array<XPButtonProperty, 11>& XPButtonProperties() {
 
 namespace {
 
-QMetaProperty MetaProperty(const QObject& object, const char* key) {
-    const QMetaObject& meta = *object.metaObject();
-    return meta.property(meta.indexOfProperty(key));
+// The rows' Qt properties in the table's order, looked up by name once:
+// every button of a window loads them at start-up.
+const std::array<QMetaProperty, kXPButtonPropertyCount>& RowProperties() {
+    static const std::array<QMetaProperty, kXPButtonPropertyCount> properties = [] {
+        std::array<QMetaProperty, kXPButtonPropertyCount> found;
+        const QMetaObject& meta = XPButton::staticMetaObject;
+        for (std::size_t i = 0; i < found.size(); ++i) {
+            found[i] = meta.property(meta.indexOfProperty(XPButtonProperties()[i].key));
+        }
+        return found;
+    }();
+    return properties;
 }
 
 // A value read from a bag as the property's type; one that does not convert
@@ -64,8 +73,9 @@ QVariant Converted(const QVariant& stored, const QMetaProperty& property, const 
 // Each assignment goes through the property's setter, so each notifies the
 // container and repaints, in the table's order.
 void XPButton::InitProperties() {
-    for (const XPButtonProperty& row : XPButtonProperties()) {
-        const QMetaProperty property = MetaProperty(*this, row.key);
+    for (std::size_t i = 0; i < RowProperties().size(); ++i) {
+        const XPButtonProperty& row = XPButtonProperties()[i];
+        const QMetaProperty& property = RowProperties()[i];
         switch (row.newInstance) {
         case NewInstance::TakesDefault:
             property.write(this, row.defaultValue);
@@ -81,8 +91,9 @@ void XPButton::InitProperties() {
 }
 
 void XPButton::ReadProperties(const PropertyBag& bag) {
-    for (const XPButtonProperty& row : XPButtonProperties()) {
-        const QMetaProperty property = MetaProperty(*this, row.key);
+    for (std::size_t i = 0; i < RowProperties().size(); ++i) {
+        const XPButtonProperty& row = XPButtonProperties()[i];
+        const QMetaProperty& property = RowProperties()[i];
         const QVariant current = property.read(this);
         const QVariant& missing =
             row.newInstance == NewInstance::KeepsCurrent ? current : row.defaultValue;
@@ -95,8 +106,9 @@ void XPButton::ReadProperties(const PropertyBag& bag) {
 // Compared with the row's default even for the font: against the current one,
 // a changed font would equal its own default and never be saved.
 void XPButton::WriteProperties(PropertyBag& bag) const {
-    for (const XPButtonProperty& row : XPButtonProperties()) {
-        bag.WriteProperty(QString::fromLatin1(row.key), MetaProperty(*this, row.key).read(this),
+    for (std::size_t i = 0; i < RowProperties().size(); ++i) {
+        const XPButtonProperty& row = XPButtonProperties()[i];
+        bag.WriteProperty(QString::fromLatin1(row.key), RowProperties()[i].read(this),
                           row.defaultValue);
     }
 }

@@ -24,10 +24,12 @@ struct XPButtonProperty {
     NewInstance newInstance;
 };
 
+inline constexpr std::size_t kXPButtonPropertyCount = 11;
+
 // The eleven persisted properties in the order they are loaded and saved:
 // the one list of their keys and defaults, which initialising, loading,
 // saving and the tests read.
-const std::array<XPButtonProperty, 11>& XPButtonProperties();
+const std::array<XPButtonProperty, kXPButtonPropertyCount>& XPButtonProperties();
 
 // The font a button has before any is assigned: the one its layouts were
 // designed with.
