@@ -1,11 +1,14 @@
 #!/usr/bin/env bash
-# Start-up and idle figures of Tallix against the floor (a bare Qt window of
-# the same size, bare_window) and SpeedCrunch, under Xvfb.
+# Start-up and idle figures of Tallix against two floors and SpeedCrunch,
+# under Xvfb. The floors are bare Qt windows of the same size (bare_window):
+# one showing one line of text, against which the targets are judged, since
+# any window with text starts the font system before its first paint; and
+# one showing nothing, for reference.
 #
 #   bench/gui_startup.sh path/to/tallix        (make bench-gui)
 #
 # RUNS rounds (default 5) after one unmeasured warm-up round; each round
-# starts the three programs one after the other, so that a machine busy with
+# starts the four programs one after the other, so that a machine busy with
 # other work weighs on all of them alike. For each program and run:
 #   map    time from starting the process to its first top-level window being
 #          mapped (the MapNotify seen by an xev on the root window), and the
@@ -183,17 +186,27 @@ median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] 
 # key: program ns, X ns, wake-ups; 7-9 the same outside) of a program's runs.
 column_median() { awk -v c="$2" '{ print $c }' "$WORK/$1.txt" | median; }
 
-PROGRAMS=(floor tallix reference)
-declare -A COMMAND=([floor]=$FLOOR [tallix]=$TALLIX [reference]=$REFERENCE)
+PROGRAMS=(floor bare tallix reference)
+
+# Runs a program by its name; exec keeps the background job's PID the
+# program's own.
+run_program() {
+    case $1 in
+        floor) exec "$FLOOR" text ;;
+        bare) exec "$FLOOR" ;;
+        tallix) exec "$TALLIX" ;;
+        reference) exec "$REFERENCE" ;;
+    esac
+}
 
 # One round: every program once; writes one line per run to $WORK/NAME.txt.
 measure_round() {
     local name
     for name in "${PROGRAMS[@]}"; do
         if [ "$1" = warm-up ]; then
-            IDLE_SECONDS=0 measure_once "${COMMAND[$name]}" >/dev/null
+            IDLE_SECONDS=0 measure_once run_program "$name" >/dev/null
         else
-            measure_once "${COMMAND[$name]}" >>"$WORK/$name.txt"
+            measure_once run_program "$name" >>"$WORK/$name.txt"
             echo "  $name run $1: $(tail -1 "$WORK/$name.txt")" >&2
         fi
     done
@@ -225,44 +238,49 @@ for run in $(seq "$RUNS"); do
 done
 measure_hover
 
-# One line per figure: the medians of Tallix, the floor and SpeedCrunch.
+# One line per figure: the medians of Tallix, the floor with text, the bare
+# window and SpeedCrunch.
 for c in 1 2 3 4 5 6 7 8 9; do
-    echo "$(column_median tallix $c) $(column_median floor $c) $(column_median reference $c)"
+    echo "$(column_median tallix $c) $(column_median floor $c) $(column_median bare $c)" \
+         "$(column_median reference $c)"
 done >"$WORK/medians.txt"
 
 awk -v runs="$RUNS" -v idle="$IDLE_SECONDS" -v hover="$HOVER" -v maptarget="$MAP_RATIO_TARGET" \
     -v psstarget="$PSS_RATIO_TARGET" -v waketarget="$OUTSIDE_WAKEUPS_TARGET" \
     -v hovertarget="$HOVER_MS_TARGET" '
-{ t[NR] = $1; f[NR] = $2; r[NR] = $3 }
+{ t[NR] = $1; f[NR] = $2; b[NR] = $3; r[NR] = $4 }
 function verdict(ok) { if (!ok) missed = 1; return ok ? "met" : "MISSED" }
-function ratio(a, b) { return b > 0 ? sprintf("%8.2f", a / b) : sprintf("%8s", "-") }
+function ratio(a, c) { return c > 0 ? sprintf("%7.2f", a / c) : sprintf("%7s", "-") }
 function row(name, i, scale, format) {
-    printf "%-36s " format " " format " %s " format, name, t[i] / scale, f[i] / scale,
-           ratio(t[i], f[i]), r[i] / scale
+    printf "%-36s " format " " format " %s " format " %s " format, name, t[i] / scale,
+           f[i] / scale, ratio(t[i], f[i]), b[i] / scale, ratio(t[i], b[i]), r[i] / scale
 }
 function pct(ns) { return 100 * ns / (idle * 1e9) }
 function cpu(name, i) {
-    printf "%-36s %11.3f%% %11.3f%% %8s %11.3f%%\n", name, pct(t[i]), pct(f[i]), "", pct(r[i])
+    printf "%-36s %10.3f%% %10.3f%% %7s %10.3f%% %7s %10.3f%%\n", name, pct(t[i]), pct(f[i]), "",
+           pct(b[i]), "", pct(r[i])
 }
 END {
-    printf "Start-up and idle under Xvfb, medians of %d interleaved runs\n\n", runs
-    printf "%-36s %12s %12s %8s %12s  %s\n", "", "Tallix", "floor", "ratio", "SpeedCrunch", "target"
-    row("window mapped after (ms)", 1, 1, "%12d")
+    printf "Start-up and idle under Xvfb, medians of %d interleaved runs\n", runs
+    printf "(floor: a bare window with one line of text; bare: the same without it)\n\n"
+    printf "%-36s %11s %11s %7s %11s %7s %11s  %s\n", "", "Tallix", "floor", "ratio", "bare",
+           "ratio", "SpeedCrunch", "target"
+    row("window mapped after (ms)", 1, 1, "%11d")
     printf "  <= %s x floor: %s\n", maptarget, verdict(t[1] <= maptarget * f[1])
-    row("CPU used by then (ms)", 2, 1e6, "%12.1f")
+    row("CPU used by then (ms)", 2, 1e6, "%11.1f")
     printf "\n"
-    row("PSS once shown (MiB)", 3, 1024, "%12.1f")
+    row("PSS once shown (MiB)", 3, 1024, "%11.1f")
     printf "  <= %s x floor: %s\n", psstarget, verdict(t[3] <= psstarget * f[3])
     cpu("idle, pointer on a key: program", 4)
     cpu("idle, pointer on a key: X server", 5)
-    row("idle, pointer on a key: wake-ups/s", 6, idle, "%12.1f")
+    row("idle, pointer on a key: wake-ups/s", 6, idle, "%11.1f")
     printf "\n"
     cpu("idle, pointer outside: program", 7)
     cpu("idle, pointer outside: X server", 8)
-    row("idle, pointer outside: wake-ups/s", 9, idle, "%12.1f")
+    row("idle, pointer outside: wake-ups/s", 9, idle, "%11.1f")
     printf "  <= %s: %s\n", waketarget, verdict(t[9] / idle <= waketarget)
     shown = hover != "none"
-    printf "%-36s %12s %12s %8s %12s  <= %d ms: %s\n", "hot look shown after (ms)",
-           shown ? hover : "never", "", "", "", hovertarget, verdict(shown && hover + 0 <= hovertarget)
+    printf "%-36s %11s  <= %d ms: %s\n", "hot look shown after (ms)", shown ? hover : "never",
+           hovertarget, verdict(shown && hover + 0 <= hovertarget)
     exit missed
 }' "$WORK/medians.txt"
