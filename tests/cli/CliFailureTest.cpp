@@ -31,18 +31,15 @@ constexpr bool kSanitized = false;
 #endif
 
 void DiskFull() {
-    const int fd = open("/dev/full", O_WRONLY);
-    dup2(fd, STDOUT_FILENO);
-    close(fd);
+    tallix::testing::Redirect(open("/dev/full", O_WRONLY), STDOUT_FILENO);
 }
 
 // Standard output is a pipe whose reader has already gone.
 void ReaderGone() {
     int ends[2];
     if (pipe(ends) == 0) {
-        dup2(ends[1], STDOUT_FILENO);
+        tallix::testing::Redirect(ends[1], STDOUT_FILENO);
         close(ends[0]);
-        close(ends[1]);
     }
 }
 
@@ -64,8 +61,7 @@ const FailureCase kFailureCases[] = {
     {"DiskFullAtTheEnd", {"1+1"}, "", DiskFull, 2, kDiskFull},
     {"DiskFullMidRun", {"--line-buffered"}, "1\n2\n", DiskFull, 2, kDiskFull},
     {"ReaderGone", {}, "1+1\n", ReaderGone, 128 + SIGPIPE, ""},
-    {"InputIsDirectory", {}, "", [] { dup2(open("/", O_RDONLY), STDIN_FILENO); },
-     2, "tallix-cli: standard input: Is a directory\n"},
+    {"InputIsDirectory", {}, "", [] { tallix::testing::Redirect(open("/", O_RDONLY), STDIN_FILENO); }, 2, "tallix-cli: standard input: Is a directory\n"},
 };
 // clang-format on
 
@@ -85,13 +81,15 @@ TEST(CliMemory, HundredMegabyteLineIsSkippedInLittleMemory) {
     if (kSanitized) {
         GTEST_SKIP() << "the sanitizers' own memory is counted too";
     }
+    // Written a megabyte at a time: the child would count a whole line the
+    // test held when it forked.
     const CliRun run = RunCli({}, [](int fd) {
-        const std::string chunk(1 << 20, '7');
-        bool open = write(fd, "1+1\n", 4) == 4;
-        for (int i = 0; i < 100 && open; ++i) {
-            open = write(fd, chunk.data(), chunk.size()) == static_cast<ssize_t>(chunk.size());
+        Text("1+1\n")(fd);
+        const auto megabyte = Text(std::string(1 << 20, '7'));
+        for (int i = 0; i < 100; ++i) {
+            megabyte(fd);
         }
-        static_cast<void>(write(fd, "\n2*3\n", 5));
+        Text("\n2*3\n")(fd);
     });
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.out, "2\n\n6\n");
@@ -119,7 +117,7 @@ TEST(CliMemory, RunningOutOfMemoryFailsOnlyThatExpression) {
     }
     constexpr rlim_t kStep = 64 * 1024;
     rlim_t fits =
-        256 * 1024 * 1024; // binary search between a limit that fits and one that does not
+        256 * 1024 * 1024; // the search is between a limit that fits and one that does not
     rlim_t failsBelow = 0;
     ASSERT_EQ(RunDeepLinesWithin(fits).status, 0);
     while (fits - failsBelow > kStep) {

@@ -21,6 +21,9 @@ using InputWriter = std::function<void(int fd)>;
 
 InputWriter Text(std::string text);
 
+// Makes `fd` the descriptor `to`, in a child about to start a program.
+void Redirect(int fd, int to);
+
 // Runs tallix-cli with the arguments (no shell in between). Standard output
 // and error are files, so no pipe can fill up; `inChild` runs in the child
 // just before the program starts, to change its limits or descriptors.
@@ -30,10 +33,10 @@ CliRun RunCli(const std::vector<std::string>& args, const InputWriter& input,
 // Exit status, standard output, standard error.
 using Outcome = std::tuple<int, std::string, std::string>;
 
+Outcome RunCliOutcome(const std::vector<std::string>& args, const std::string& input = "");
+
 // The whole content of a file.
 std::string ReadFile(const std::string& path);
-
-Outcome RunCliOutcome(const std::vector<std::string>& args, const std::string& input = "");
 
 // The message line about the Nth expression argument or line of input.
 std::string Arg(int n, const std::string& message);
