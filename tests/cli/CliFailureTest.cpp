@@ -1,18 +1,11 @@
-// Failures around the calculation: output that cannot be written, input that
-// cannot be read, lines of any size, and memory running out.
+// Lines of any size, and memory running out.
 #include "tests/cli/CliProcess.h"
-#include "tests/support/RowName.h"
 
 #include <gtest/gtest.h>
 
-#include <csignal>
-#include <cstddef>
 #include <string>
-#include <vector>
 
-#include <fcntl.h>
 #include <sys/resource.h>
-#include <unistd.h>
 
 namespace {
 
@@ -29,53 +22,6 @@ constexpr bool kSanitized = __has_feature(address_sanitizer);
 #else
 constexpr bool kSanitized = false;
 #endif
-
-void DiskFull() {
-    tallix::testing::Redirect(open("/dev/full", O_WRONLY), STDOUT_FILENO);
-}
-
-// Standard output is a pipe whose reader has already gone.
-void ReaderGone() {
-    int ends[2];
-    if (pipe(ends) == 0) {
-        tallix::testing::Redirect(ends[1], STDOUT_FILENO);
-        close(ends[0]);
-    }
-}
-
-// A failed write, at the end or in the middle of the run, or a failed read
-// ends the run with status 2 and one line; with SIGPIPE at its default the
-// program ends by it, as filters do.
-struct FailureCase {
-    const char* name;
-    std::vector<std::string> args;
-    std::string input;
-    void (*setUp)();
-    int status;
-    std::string err;
-};
-
-const std::string kDiskFull = "tallix-cli: standard output: No space left on device\n";
-// clang-format off
-const FailureCase kFailureCases[] = {
-    {"DiskFullAtTheEnd", {"1+1"}, "", DiskFull, 2, kDiskFull},
-    {"DiskFullMidRun", {"--line-buffered"}, "1\n2\n", DiskFull, 2, kDiskFull},
-    {"ReaderGone", {}, "1+1\n", ReaderGone, 128 + SIGPIPE, ""},
-    {"InputIsDirectory", {}, "", [] { tallix::testing::Redirect(open("/", O_RDONLY), STDIN_FILENO); }, 2, "tallix-cli: standard input: Is a directory\n"},
-};
-// clang-format on
-
-class CliFailure : public ::testing::TestWithParam<FailureCase> {};
-
-TEST_P(CliFailure, InputOrOutputFailureEndsTheRun) {
-    const FailureCase& c = GetParam();
-    const CliRun run = RunCli(c.args, Text(c.input), c.setUp);
-    EXPECT_EQ(run.status, c.status);
-    EXPECT_EQ(run.err, c.err);
-}
-
-INSTANTIATE_TEST_SUITE_P(Streams, CliFailure, ::testing::ValuesIn(kFailureCases),
-                         tallix::testing::RowName{});
 
 TEST(CliMemory, HundredMegabyteLineIsSkippedInLittleMemory) {
     if (kSanitized) {

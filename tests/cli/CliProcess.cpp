@@ -82,8 +82,9 @@ CliRun RunCli(const std::vector<std::string>& args, const InputWriter& input,
             TakeFile(base + ".out"), TakeFile(base + ".err"), usage.ru_maxrss};
 }
 
-Outcome RunCliOutcome(const std::vector<std::string>& args, const std::string& input) {
-    CliRun run = RunCli(args, Text(input));
+Outcome RunCliOutcome(const std::vector<std::string>& args, const std::string& input,
+                      const std::function<void()>& inChild) {
+    CliRun run = RunCli(args, Text(input), inChild);
     return {run.status, std::move(run.out), std::move(run.err)};
 }
 

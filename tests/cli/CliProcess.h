@@ -33,7 +33,8 @@ CliRun RunCli(const std::vector<std::string>& args, const InputWriter& input,
 // Exit status, standard output, standard error.
 using Outcome = std::tuple<int, std::string, std::string>;
 
-Outcome RunCliOutcome(const std::vector<std::string>& args, const std::string& input = "");
+Outcome RunCliOutcome(const std::vector<std::string>& args, const std::string& input = "",
+                      const std::function<void()>& inChild = {});
 
 // The whole content of a file.
 std::string ReadFile(const std::string& path);

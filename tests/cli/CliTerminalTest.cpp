@@ -157,12 +157,9 @@ std::string Failure(int line, const std::string& message) {
 // clang-format off
 const Session kEditing = {
     {"Typed",                 "2*3\r",                     "\r\n6\r\n"},
-    {"HomeInsertsInFront",    "2+3" + kHome + "1\r",        "\r\n15\r\n"},
     {"LeftInsertsInside",     "9+1" + kLeft + kLeft + "9\r", "\r\n100\r\n"},
-    {"UpRecallsEndAppends",   kUp + kEnd + "0\r",           "\r\n109\r\n"},
-    {"UpTwiceGoesFurther",    kUp + kUp + "\r",             "\r\n100\r\n"},
     {"CtrlCAbandonsTheLine",  "7*7" + kCtrlC + "5-1\r",     "\r\n4\r\n"},
-    {"FailureNamesItsLine",   "1+\r",                      Failure(7, "Syntax Error: Character 2:  Operand expected")},
+    {"FailureNamesItsLine",   "1+\r",                      Failure(4, "Syntax Error: Character 2:  Operand expected")},
 };
 // clang-format on
 

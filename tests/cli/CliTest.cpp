@@ -8,6 +8,9 @@
 #include <string>
 #include <vector>
 
+#include <csignal>
+
+#include <fcntl.h>
 #include <poll.h>
 #include <unistd.h>
 
@@ -16,6 +19,7 @@ namespace {
 using tallix::testing::Arg;
 using tallix::testing::Line;
 using tallix::testing::Outcome;
+using tallix::testing::Redirect;
 using tallix::testing::RunCliOutcome;
 
 const std::string kCannot = "Can not calculate the expression";
@@ -44,7 +48,23 @@ struct CliCase {
     int status;
     std::string out;
     std::string err;
+    void (*setUp)() = nullptr; // in the program's process, before it starts
 };
+
+void DiskFull() {
+    Redirect(open("/dev/full", O_WRONLY), STDOUT_FILENO);
+}
+
+// Standard output is a pipe whose reader has already gone.
+void ReaderGone() {
+    int ends[2];
+    if (pipe(ends) == 0) {
+        Redirect(ends[1], STDOUT_FILENO);
+        close(ends[0]);
+    }
+}
+
+const std::string kDiskFull = "tallix-cli: standard output: No space left on device\n";
 
 // A decimal separator is one character, ASCII or UTF-8, that no expression
 // holds, or one of the two an expression reads as its decimal point.
@@ -79,6 +99,13 @@ const CliCase kCases[] = {
     {"LongestLineBeforeCarriageReturn", {}, OneOfLength(32767) + "\r\n2\n", 0, "1\n2\n", ""},
     {"ArgumentTooLong", {"1", OneOfLength(32768), "2"}, "", 1, "1\n\n2\n", Arg(2, kTooLong)},
     {"Version", {"--version"}, "", 0, "tallix-cli 1.0\n", ""},
+    // A failed write, at the end or in the middle of the run, or a failed
+    // read ends the run with status 2 and one line; with SIGPIPE at its
+    // default the program ends by it, as filters do.
+    {"DiskFullAtTheEnd", {"1+1"}, "", 2, "", kDiskFull, DiskFull},
+    {"DiskFullMidRun", {"--line-buffered"}, "1\n2\n", 2, "", kDiskFull, DiskFull},
+    {"ReaderGone", {}, "1+1\n", 128 + SIGPIPE, "", "", ReaderGone},
+    {"InputIsDirectory", {}, "", 2, "", "tallix-cli: standard input: Is a directory\n", [] { Redirect(open("/", O_RDONLY), STDIN_FILENO); }},
     // Usage errors: status 2, nothing calculated, a pointer to --help.
     {"NegativeNumberWithoutDoubleDash", {"-1"}, "1+1\n", 2, "", "tallix-cli: unknown option '-1'" + kPutDashes + kTryHelp},
     {"SeparatorWithoutValue", {"--decimal-separator"}, "1+1\n", 2, "", "tallix-cli: option '--decimal-separator' needs a value" + kTryHelp},
@@ -106,7 +133,7 @@ class Cli : public ::testing::TestWithParam<CliCase> {};
 
 TEST_P(Cli, PrintsOneLinePerExpressionAndExitStatus) {
     const CliCase& c = GetParam();
-    EXPECT_EQ(RunCliOutcome(c.args, c.input), Outcome(c.status, c.out, c.err));
+    EXPECT_EQ(RunCliOutcome(c.args, c.input, c.setUp), Outcome(c.status, c.out, c.err));
 }
 
 INSTANTIATE_TEST_SUITE_P(Runs, Cli, ::testing::ValuesIn(kCases), tallix::testing::RowName{});
