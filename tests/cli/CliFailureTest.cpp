@@ -3,13 +3,15 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 
 #include <sys/resource.h>
 
 namespace {
 
-using tallix::testing::CliRun;
+using tallix::testing::Line;
+using tallix::testing::Outcome;
 using tallix::testing::RunCli;
 using tallix::testing::Text;
 
@@ -23,36 +25,35 @@ constexpr bool kSanitized = __has_feature(address_sanitizer);
 constexpr bool kSanitized = false;
 #endif
 
+// The program's memory (heap and private mappings) limited to `bytes`.
+std::function<void()> Limit(int resource, rlim_t bytes) {
+    return [resource, bytes] {
+        const rlimit limit{bytes, bytes};
+        setrlimit(resource, &limit);
+    };
+}
+
+// Written a megabyte at a time into a program that may hold 16 MiB: the
+// line must stream past, never be held.
 TEST(CliMemory, HundredMegabyteLineIsSkippedInLittleMemory) {
     if (kSanitized) {
         GTEST_SKIP() << "the sanitizers' own memory is counted too";
     }
-    // Written a megabyte at a time: the child would count a whole line the
-    // test held when it forked.
-    const CliRun run = RunCli({}, [](int fd) {
+    const auto input = [](int fd) {
         Text("1+1\n")(fd);
         const auto megabyte = Text(std::string(1 << 20, '7'));
         for (int i = 0; i < 100; ++i) {
             megabyte(fd);
         }
         Text("\n2*3\n")(fd);
-    });
-    EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.out, "2\n\n6\n");
-    EXPECT_EQ(run.err, "tallix-cli: line 2: the expression is longer than 32767 characters\n");
-    EXPECT_LT(run.maxRssKiB, 64 * 1024);
+    };
+    EXPECT_EQ(RunCli({}, input, Limit(RLIMIT_DATA, 16 << 20)),
+              Outcome(1, "2\n\n6\n", Line(2, "the expression is longer than 32767 characters")));
 }
 
 // The deepest nesting the line limit allows, between two short lines.
 const std::string kDeepLines =
     "1+1\n" + std::string(16383, '(') + "1" + std::string(16383, ')') + "\n2*3\n";
-
-CliRun RunDeepLinesWithin(rlim_t addressSpace) {
-    return RunCli({}, Text(kDeepLines), [addressSpace] {
-        const rlimit limit{addressSpace, addressSpace};
-        setrlimit(RLIMIT_AS, &limit);
-    });
-}
 
 // Shrinks the address space until the deep line no longer fits: the first
 // thing to fail must be that one calculation, reported, with the lines
@@ -61,19 +62,18 @@ TEST(CliMemory, RunningOutOfMemoryFailsOnlyThatExpression) {
     if (kSanitized) {
         GTEST_SKIP() << "the sanitizers reserve more address space than any limit allows";
     }
-    constexpr rlim_t kStep = 64 * 1024;
-    rlim_t fits =
-        256 * 1024 * 1024; // the search is between a limit that fits and one that does not
+    const auto statusWithin = [](rlim_t bytes) {
+        return std::get<0>(RunCli({}, kDeepLines, Limit(RLIMIT_AS, bytes)));
+    };
+    rlim_t fits = 256 << 20; // the search is between a limit that fits and one that does not
     rlim_t failsBelow = 0;
-    ASSERT_EQ(RunDeepLinesWithin(fits).status, 0);
-    while (fits - failsBelow > kStep) {
+    ASSERT_EQ(statusWithin(fits), 0);
+    while (fits - failsBelow > 64 * 1024) {
         const rlim_t middle = (fits + failsBelow) / 2;
-        (RunDeepLinesWithin(middle).status == 0 ? fits : failsBelow) = middle;
+        (statusWithin(middle) == 0 ? fits : failsBelow) = middle;
     }
-    const CliRun run = RunDeepLinesWithin(failsBelow);
-    EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.out, "2\n\n6\n");
-    EXPECT_EQ(run.err, "tallix-cli: line 2: out of memory\n");
+    EXPECT_EQ(RunCli({}, kDeepLines, Limit(RLIMIT_AS, failsBelow)),
+              Outcome(1, "2\n\n6\n", Line(2, "out of memory")));
 }
 
 } // namespace

@@ -20,7 +20,7 @@ using tallix::testing::Arg;
 using tallix::testing::Line;
 using tallix::testing::Outcome;
 using tallix::testing::Redirect;
-using tallix::testing::RunCliOutcome;
+using tallix::testing::RunCli;
 
 const std::string kCannot = "Can not calculate the expression";
 const std::string kIllegal = "Error: The expression is illegal.";
@@ -133,16 +133,16 @@ class Cli : public ::testing::TestWithParam<CliCase> {};
 
 TEST_P(Cli, PrintsOneLinePerExpressionAndExitStatus) {
     const CliCase& c = GetParam();
-    EXPECT_EQ(RunCliOutcome(c.args, c.input, c.setUp), Outcome(c.status, c.out, c.err));
+    EXPECT_EQ(RunCli(c.args, c.input, c.setUp), Outcome(c.status, c.out, c.err));
 }
 
 INSTANTIATE_TEST_SUITE_P(Runs, Cli, ::testing::ValuesIn(kCases), tallix::testing::RowName{});
 
 TEST(CliRandom, GeneratorRunsOnAcrossExpressionsAndStartsAlike) {
-    const std::string twoDraws = std::get<1>(RunCliOutcome({"rnd(1)", "rnd(1)"}));
+    const std::string twoDraws = std::get<1>(RunCli({"rnd(1)", "rnd(1)"}));
     const std::string firstDraw = twoDraws.substr(0, twoDraws.find('\n') + 1);
     EXPECT_NE(twoDraws, firstDraw + firstDraw);
-    EXPECT_EQ(RunCliOutcome({"rnd(1)"}), Outcome(0, firstDraw, ""));
+    EXPECT_EQ(RunCli({"rnd(1)"}), Outcome(0, firstDraw, ""));
 }
 
 // A program that sends a line and waits for its answer before the next.
@@ -165,7 +165,7 @@ TEST(CliLineBuffered, AnswersEachLineBeforeTheNextArrives) {
         close(answers[0]);
         close(answers[1]);
     };
-    EXPECT_EQ(tallix::testing::RunCli({"-u"}, converse, answerIntoPipe).status, 0);
+    EXPECT_EQ(std::get<0>(RunCli({"-u"}, converse, answerIntoPipe)), 0);
     close(answers[0]);
     EXPECT_EQ(seen, "2\n6\n");
 }

@@ -22,7 +22,7 @@
 namespace {
 
 using tallix::testing::ReadFile;
-using tallix::testing::RunCliOutcome;
+using tallix::testing::RunCli;
 using Names = std::set<std::string>;
 
 // Every captured group of every match of `pattern`.
@@ -78,7 +78,7 @@ std::vector<std::string_view> UserMessages() {
 const Names kFunctionNames(tallix::kFunctionNames.begin(), tallix::kFunctionNames.end());
 
 TEST(HelpAndManPage, NameTheSameOptionsFunctionsLimitAndMessages) {
-    const std::string help = std::get<1>(RunCliOutcome({"--help"}));
+    const std::string help = std::get<1>(RunCli({"--help"}));
     const std::string page = ReadFile(TALLIX_MAN_PAGE);
     // Option lines of --help: "  -u, --line-buffered  ..." or "  --postfix  ...";
     // the page writes each as the macro Fl and its name without the first dash.
