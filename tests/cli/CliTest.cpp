@@ -82,9 +82,8 @@ constexpr bool kRefused = false;
 // clang-format off
 const CliCase kCases[] = {
     {"Postfix", {"--postfix", "--", "2sin(30)", "2--3", "2=2", "pi"}, "", 1, "2 30 SIN *\n\n\n3.1415926\n", Arg(2, kOperandExpected) + Arg(3, kIllegal)},
-    {"RadiansByDefault", {"sin(90)"}, "", 0, "0.8939967\n", ""},
     {"LastAngleOptionCounts", {"--degrees", "--radians", "--", "2sin(30)"}, "", 0, "-1.976063\n", ""},
-    {"EachFailureHasItsReason", {"1+2", "sqr(-1)", "3#", "1+", "10^39", "2x"}, "", 1, "3\n\n\n\n\n2\n", Arg(2, kCannot) + Arg(3, kIllegal) + Arg(4, kOperandExpected) + Arg(5, "Error: Overflow")},
+    {"EachFailureHasItsReasonInRadians", {"sin(90)", "sqr(-1)", "3#", "1+", "10^39", "2x"}, "", 1, "0.8939967\n\n\n\n\n2\n", Arg(2, kCannot) + Arg(3, kIllegal) + Arg(4, kOperandExpected) + Arg(5, "Error: Overflow")},
     {"OptionsEndAtFirstExpression", {"1", "--degrees"}, "", 1, "1\n\n", Arg(2, "Syntax Error: Character 1:  Operand expected")},
     {"DecimalSeparatorGiven", {"--decimal-separator", ",", "2,5*1", "1E"}, "", 1, "2,5\n\n", Arg(2, "Syntax Error: Character 2:  Undefined symbol : 'E'")},
     // Standard input: one expression per line, no prompt when not a terminal.
