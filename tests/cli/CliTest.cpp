@@ -4,11 +4,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <csignal>
 #include <cstddef>
 #include <string>
 #include <vector>
-
-#include <csignal>
 
 #include <fcntl.h>
 #include <poll.h>
@@ -160,9 +159,8 @@ TEST(CliLineBuffered, AnswersEachLineBeforeTheNextArrives) {
         }
     };
     const auto answerIntoPipe = [&] {
-        dup2(answers[1], STDOUT_FILENO);
+        Redirect(answers[1], STDOUT_FILENO);
         close(answers[0]);
-        close(answers[1]);
     };
     EXPECT_EQ(std::get<0>(RunCli({"-u"}, converse, answerIntoPipe)), 0);
     close(answers[0]);
