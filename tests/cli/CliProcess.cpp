@@ -6,44 +6,12 @@
 #include <sstream>
 
 #include <fcntl.h>
-#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <gtest/gtest.h>
 
 namespace tallix::testing {
-
-namespace {
-
-std::string TakeFile(const std::string& path) {
-    std::string text = ReadFile(path);
-    std::remove(path.c_str());
-    return text;
-}
-
-[[noreturn]] void StartInChild(const std::vector<std::string>& args, int input, int out, int err,
-                               const std::function<void()>& inChild) {
-    dup2(input, STDIN_FILENO);
-    dup2(out, STDOUT_FILENO);
-    dup2(err, STDERR_FILENO);
-    close(input);
-    close(out);
-    close(err);
-    std::signal(SIGPIPE, SIG_DFL); // the test ignores it; the program must not inherit that
-    if (inChild) {
-        inChild();
-    }
-    std::vector<char*> argv{const_cast<char*>(TALLIX_CLI_PATH)};
-    for (const std::string& arg : args) {
-        argv.push_back(const_cast<char*>(arg.c_str()));
-    }
-    argv.push_back(nullptr);
-    execv(TALLIX_CLI_PATH, argv.data());
-    _exit(127);
-}
-
-} // namespace
 
 std::string ReadFile(const std::string& path) {
     std::ostringstream text;
@@ -57,41 +25,64 @@ InputWriter Text(std::string text) {
     };
 }
 
-CliRun RunCli(const std::vector<std::string>& args, const InputWriter& input,
-              const std::function<void()>& inChild) {
+void Redirect(int fd, int to) {
+    dup2(fd, to);
+    close(fd);
+}
+
+namespace {
+
+[[noreturn]] void Exec(const std::vector<std::string>& args) {
+    std::vector<char*> argv{const_cast<char*>(TALLIX_CLI_PATH)};
+    for (const std::string& arg : args) {
+        argv.push_back(const_cast<char*>(arg.c_str()));
+    }
+    argv.push_back(nullptr);
+    execv(TALLIX_CLI_PATH, argv.data());
+    _exit(127);
+}
+
+std::string TakeFile(const std::string& path) {
+    std::string text = ReadFile(path);
+    std::remove(path.c_str());
+    return text;
+}
+
+} // namespace
+
+Outcome RunCli(const std::vector<std::string>& args, const InputWriter& input,
+               const std::function<void()>& inChild) {
     std::signal(SIGPIPE, SIG_IGN); // a program that stops reading must not end the test
     const std::string base = ::testing::TempDir() + "tallix_cli_" + std::to_string(getpid());
-    const int out = open((base + ".out").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-    const int err = open((base + ".err").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-    int pipeEnds[2];
-    if (out < 0 || err < 0 || pipe(pipeEnds) != 0) {
-        ADD_FAILURE() << "cannot set up the run";
-        return {};
+    int in[2];
+    if (pipe(in) != 0) {
+        ADD_FAILURE() << "no pipe";
+        return {-1, "", ""};
     }
     const pid_t pid = fork();
     if (pid == 0) {
-        close(pipeEnds[1]);
-        StartInChild(args, pipeEnds[0], out, err, inChild);
+        close(in[1]);
+        Redirect(in[0], STDIN_FILENO);
+        Redirect(open((base + ".out").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600), STDOUT_FILENO);
+        Redirect(open((base + ".err").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600), STDERR_FILENO);
+        std::signal(SIGPIPE, SIG_DFL); // the test ignores it; the program must not inherit that
+        if (inChild) {
+            inChild();
+        }
+        Exec(args);
     }
-    close(pipeEnds[0]);
-    close(out);
-    close(err);
-    input(pipeEnds[1]);
-    close(pipeEnds[1]);
+    close(in[0]);
+    input(in[1]);
+    close(in[1]);
     int status = 0;
-    rusage usage{};
-    wait4(pid, &status, 0, &usage);
-    CliRun run;
-    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-    run.out = TakeFile(base + ".out");
-    run.err = TakeFile(base + ".err");
-    run.maxRssKiB = usage.ru_maxrss;
-    return run;
+    waitpid(pid, &status, 0);
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status),
+            TakeFile(base + ".out"), TakeFile(base + ".err")};
 }
 
-Outcome RunCliOutcome(const std::vector<std::string>& args, const std::string& input) {
-    CliRun run = RunCli(args, Text(input));
-    return {run.status, std::move(run.out), std::move(run.err)};
+Outcome RunCli(const std::vector<std::string>& args, const std::string& input,
+               const std::function<void()>& inChild) {
+    return RunCli(args, Text(input), inChild);
 }
 
 std::string Arg(int n, const std::string& message) {

@@ -7,13 +7,9 @@
 
 namespace tallix::testing {
 
-// How one run of tallix-cli ended.
-struct CliRun {
-    int status = -1; // the exit status, or 128 + the signal that ended it
-    std::string out;
-    std::string err;
-    long maxRssKiB = 0; // peak resident memory
-};
+// How one run of tallix-cli ended: the exit status (or 128 + the signal that
+// ended it), standard output, standard error.
+using Outcome = std::tuple<int, std::string, std::string>;
 
 // Writes standard input to the descriptor; it stops early when the program
 // stops reading.
@@ -21,19 +17,19 @@ using InputWriter = std::function<void(int fd)>;
 
 InputWriter Text(std::string text);
 
+// Makes `fd` the descriptor `to`, in a child about to start a program.
+void Redirect(int fd, int to);
+
 // Runs tallix-cli with the arguments (no shell in between). Standard output
 // and error are files, so no pipe can fill up; `inChild` runs in the child
 // just before the program starts, to change its limits or descriptors.
-CliRun RunCli(const std::vector<std::string>& args, const InputWriter& input,
-              const std::function<void()>& inChild = {});
-
-// Exit status, standard output, standard error.
-using Outcome = std::tuple<int, std::string, std::string>;
+Outcome RunCli(const std::vector<std::string>& args, const InputWriter& input,
+               const std::function<void()>& inChild = {});
+Outcome RunCli(const std::vector<std::string>& args, const std::string& input = "",
+               const std::function<void()>& inChild = {});
 
 // The whole content of a file.
 std::string ReadFile(const std::string& path);
-
-Outcome RunCliOutcome(const std::vector<std::string>& args, const std::string& input = "");
 
 // The message line about the Nth expression argument or line of input.
 std::string Arg(int n, const std::string& message);

@@ -1,19 +1,23 @@
 #include "cli/LineReader.h"
+#include "cli/FileIo.h"
 #include "tests/support/RowName.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 #include <string_view>
 
+#include <unistd.h>
+
 namespace {
 
 // Reads `stream` in pieces of at most `piece` bytes with a line limit of 5
-// and 4-byte blocks, and writes what the reader reports: each line in
-// brackets, "long" for a refused one, "end" or "error".
+// and the smallest block, a byte, which leaves no room to spare, and writes what the reader
+// reports: each line in brackets, "long" for a refused one, "end" or "error".
 std::string ReadAll(std::string_view stream, std::size_t piece, bool failAtEnd = false) {
     tallix::cli::LineReader reader(
         [&](char* buffer, std::size_t size) -> std::ptrdiff_t {
@@ -26,7 +30,7 @@ std::string ReadAll(std::string_view stream, std::size_t piece, bool failAtEnd =
             stream.remove_prefix(count);
             return static_cast<std::ptrdiff_t>(count);
         },
-        5, 4);
+        5, 1);
     std::string seen;
     for (;;) {
         switch (reader.Next()) {
@@ -77,5 +81,21 @@ TEST_P(LineReader, SplitsAnyChunkingAlike) {
 
 INSTANTIATE_TEST_SUITE_P(Streams, LineReader, ::testing::ValuesIn(kReads),
                          tallix::testing::RowName{});
+
+// A read that a signal interrupted leaves errno set; the end of input
+// after it is still the end. The child ends on an alarm if it never returns.
+TEST(ReadSome, EndOfInputAfterAnInterruptedRead) {
+    int ends[2];
+    ASSERT_EQ(pipe(ends), 0);
+    close(ends[1]);
+    EXPECT_EXIT(
+        {
+            alarm(5);
+            errno = EINTR;
+            char byte = 0;
+            std::exit(tallix::cli::ReadSome(ends[0], &byte, 1) == 0 ? 0 : 1);
+        },
+        ::testing::ExitedWithCode(0), "");
+}
 
 } // namespace

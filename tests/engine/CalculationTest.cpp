@@ -24,14 +24,13 @@ std::string Described(const CalculationResult& result) {
                            : testing::OutcomeText(result.evaluation));
 }
 
-// Either what each step gave, or (sameAs) an explicit form whose value the
-// text must give: precedence and grouping without hand-computed numbers.
+// The translator's and the evaluator's tables hold their rules; these rows
+// hold what Calculate joins: each step's outcome and each setting.
 struct CalculationCase {
     const char* name;
     const char* typed;
     CalculationSettings settings;
     std::string described;
-    const char* sameAs = nullptr;
 };
 
 const std::string kOverflow = std::to_string(ErrorNumber::Overflow) + " Overflow";
@@ -53,31 +52,15 @@ const CalculationCase kCases[] = {
     {"VariableFromTheSettings", "2x", {.x = 2.5f}, "2x | 5"},
     {"VariableIsOneByDefault", "2x", {}, "2x | 2"},
     {"SeparatorInTheResult", "1/4", {.decimalSeparator = ","}, "1/4 | 0,25"},
-    {"PowerFromTheLeft", "2^3^2", {}, "2^3^2 | 64", "(2^3)^2"},
-    {"PowerBeforeSign", "-2^2", {}, "", "-(2^2)"},
-    {"SignBeforeProduct", "-2*3", {}, "", "(-2)*3"},
-    {"QuotientFromTheLeft", "8/2*3", {}, "", "(8/2)*3"},
-    {"DifferenceFromTheLeft", "2-3-4", {}, "", "(2-3)-4"},
-    {"PowerProductSum", "1+2*3^2", {}, "", "1+(2*(3^2))"},
-    {"FunctionBeforePower", "sin(x)^2", {}, "", "(sin(x))^2"},
-    {"ImpliedProductWithFunction", "2sin(30)", {}, "", "2*sin(30)"},
-    {"ImpliedProductsWithGroup", "2(3+x)x", {}, "", "2*(3+x)*x"},
+    {"PowerFromTheLeft", "2^3^2", {}, "2^3^2 | 64"},
+    {"ImpliedProductWithFunction", "2sin(30)", {}, "2sin(30) | -1.976063"},
 };
 // clang-format on
 
 class CalculationSteps : public ::testing::TestWithParam<CalculationCase> {};
 
 TEST_P(CalculationSteps, GiveWhatEachStepGave) {
-    const CalculationCase& c = GetParam();
-    const std::string shown = Described(Calculate(c.typed, c.settings));
-    if (c.sameAs) {
-        const CalculationResult same = Calculate(c.sameAs, {});
-        ASSERT_EQ(same.evaluation.outcome, EvalOutcome::Value);
-        EXPECT_EQ(shown, c.typed + (" | " + same.resultText));
-    }
-    if (!c.described.empty()) {
-        EXPECT_EQ(shown, c.described);
-    }
+    EXPECT_EQ(Described(Calculate(GetParam().typed, GetParam().settings)), GetParam().described);
 }
 
 INSTANTIATE_TEST_SUITE_P(Calculation, CalculationSteps, ::testing::ValuesIn(kCases),

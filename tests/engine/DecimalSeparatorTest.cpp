@@ -1,6 +1,4 @@
 #include "engine/DecimalSeparator.h"
-#include "engine/Calculation.h"
-#include "engine/ResultText.h"
 #include "tests/support/RowName.h"
 
 #include <gtest/gtest.h>
@@ -64,17 +62,6 @@ TEST_P(DecimalSeparator, FollowsTheLocale) {
 
 INSTANTIATE_TEST_SUITE_P(Locales, DecimalSeparator, ::testing::ValuesIn(kCases),
                          testing::RowName{});
-
-// Every plain-notation result, written with either separator, is accepted
-// and calculates to the same text again.
-TEST(DecimalSeparatorResults, CalculateAgainWithEitherSeparator) {
-    for (const std::string_view separator : {".", ","}) {
-        for (float value : {2.5f, -2.5f, 1.0f / 3.0f, -2.0f / 3.0f, 1234567.0f, 0.0001f, 3.0f}) {
-            const std::string text = FormatResult(value, separator);
-            EXPECT_EQ(Calculate(text, {.decimalSeparator = separator}).resultText, text);
-        }
-    }
-}
 
 } // namespace
 } // namespace tallix

@@ -35,6 +35,13 @@ const TranslationCase kCases[] = {
     // from the left (more in the equivalence pairs of the calculation tests).
     {"BlanksOnly", " \t ", ""},
     {"ProductBeforeSum", "1+2*3", "1 2 3 * +"},
+    {"PowerProductSum", "1+2*3^2", "1 2 3 2 ^ * +"},
+    {"PowerFromTheLeft", "2^3^2", "2 3 ^ 2 ^"},
+    {"PowerBeforeSign", "-2^2", "2 2 ^ (-)"},
+    {"SignBeforeProduct", "-2*3", "2 (-) 3 *"},
+    {"QuotientFromTheLeft", "8/2*3", "8 2 / 3 *"},
+    {"DifferenceFromTheLeft", "2-3-4", "2 3 - 4 -"},
+    {"FunctionBeforePower", "sin(x)^2", "XX SIN 2 ^"},
     {"FunctionTighterThanProduct", "sin x*2", "XX SIN 2 *"},
     // Chains of signs.
     {"NegatedFactor", "2*-3", "2 3 (-) *"},

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QtTest>
 
+#include <array>
 #include <memory>
 
 using tallix::PointerSample;
@@ -33,16 +34,6 @@ class PointerProbeTest : public QObject {
     std::unique_ptr<QWidget> main_;
     std::unique_ptr<QDialog> box_;
     std::unique_ptr<QWindow> bare_;
-
-    QWindow* Window(const QString& name) {
-        if (name == "main") {
-            return main_->windowHandle();
-        }
-        if (name == "box") {
-            return box_->windowHandle();
-        }
-        return name == "bare" ? bare_.get() : nullptr;
-    }
 
 private slots:
     void init() {
@@ -72,23 +63,24 @@ private slots:
     // whether or not a modal box blocks it; the position is the last one
     // it reported, which may lie outside that window.
     void surfaceAnswerIsTheWidgetAtThePositionInTheWindowEntered_data() {
-        QTest::addColumn<QString>("window");
+        QTest::addColumn<int>("window"); // none, main, box, bare
         QTest::addColumn<QPoint>("position");
         QTest::addColumn<QString>("widget");
-        QTest::newRow("on a key of a blocked window") << "main" << QPoint(130, 130) << "key";
-        QTest::newRow("beside the key") << "main" << QPoint(250, 180) << "main";
-        QTest::newRow("on the modal box") << "box" << QPoint(450, 130) << "box";
-        QTest::newRow("over no window, position left on the key") << "" << QPoint(130, 130) << "";
-        QTest::newRow("in the window, position outside it") << "main" << QPoint(50, 400) << "";
-        QTest::newRow("in a window that holds no widget") << "bare" << QPoint(120, 320) << "";
+        QTest::newRow("on a key of a blocked window") << 1 << QPoint(130, 130) << "key";
+        QTest::newRow("beside the key") << 1 << QPoint(250, 180) << "main";
+        QTest::newRow("on the modal box") << 2 << QPoint(450, 130) << "box";
+        QTest::newRow("over no window, position left on the key") << 0 << QPoint(130, 130) << "";
+        QTest::newRow("in the window, position outside it") << 1 << QPoint(50, 400) << "";
+        QTest::newRow("in a window that holds no widget") << 3 << QPoint(120, 320) << "";
     }
     void surfaceAnswerIsTheWidgetAtThePositionInTheWindowEntered() {
-        QFETCH(QString, window);
+        QFETCH(int, window);
         QFETCH(QPoint, position);
         QFETCH(QString, widget);
         box_->show();
         QVERIFY(QTest::qWaitForWindowExposed(box_.get()));
-        QWindow* entered = Window(window);
+        QWindow* entered = std::array<QWindow*, 4>{nullptr, main_->windowHandle(),
+                                                   box_->windowHandle(), bare_.get()}[window];
         tallix::SurfacePointerProbe probe([entered] { return entered; },
                                           [position] { return position; });
         const PointerSample sample = probe.Sample();

@@ -3,6 +3,7 @@
 #include "engine/EngineError.h"
 #include "engine/Evaluation.h"
 
+#include <array>
 #include <string>
 
 // The engine's outcomes as texts, so that a table row states what the user
@@ -23,18 +24,10 @@ template <typename Call> std::string Raised(Call call) {
     return "none";
 }
 
+// In the order of EvalOutcome.
 inline std::string OutcomeName(EvalOutcome outcome) {
-    switch (outcome) {
-    case EvalOutcome::Value:
-        return "value";
-    case EvalOutcome::CannotCalculate:
-        return "cannot calculate";
-    case EvalOutcome::NoToken:
-        return "no token";
-    case EvalOutcome::Failure:
-        break;
-    }
-    return "failure";
+    return std::array{"no token", "value", "cannot calculate", "failure"}.at(
+        static_cast<std::size_t>(outcome));
 }
 
 // The outcome's name, or a failure's number and description.
