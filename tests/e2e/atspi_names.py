@@ -1,9 +1,10 @@
 #!/usr/bin/env python3
 # Reads and drives the running tallix through AT-SPI, as a screen reader does,
-# in a private session bus with Xvfb (pyatspi starts the AT-SPI bus there): one node of each
-# kind by role, name and description, the expression box's label; a function
-# selected both ways this toolkit's bridge offers, then inserted by Insert's
-# action; the About box opened, read, its link opened and closed by actions.
+# in a private session bus with Xvfb (pyatspi starts the AT-SPI bus there):
+# a node of each kind by role, name and description as the bridge passes them
+# on (tests/ui checks the whole tree, relations and all, at less cost); a
+# function selected both ways the bridge offers, then inserted by Insert's
+# action; the About box opened, its link opened and the box closed by actions.
 #
 #     atspi_names.py TALLIX
 import importlib.util
@@ -19,9 +20,6 @@ BUS_LAUNCHER = "/usr/libexec/at-spi-bus-launcher"
 EXPECTED = [("frame", "Tallix", None), ("text", "Expression", None), ("list", "Function", None),
             ("radio button", "Angle (degrees)", None), ("push button", "1", ""),
             ("push button", "Multiply", ""), ("push button", "Decimal point", "Decimal Point")]
-# The About box's controls, in order: its rule only decorates and is left out.
-ABOUT = [("label", "Tallix"), ("label", "Version 1.0"), ("link", "tallix.example.org"),
-         ("push button", "OK")]
 # (how an entry is selected: the list's Table interface or the entry's
 # Toggle action, the entry); Insert must then insert that function.
 SELECTIONS = [("row selection", "sin()", lambda entries, row: entries.queryTable().addRowSelection(row)),
@@ -58,9 +56,9 @@ def inside_session(tallix):
     import pyatspi
     with screen.Processes() as processes:
         os.environ.update(XDG_RUNTIME_DIR=processes.folder(), DISPLAY=screen.start_xvfb(processes))
-        opener = screen.RecordingOpener(processes.folder())
-        env = dict(screen.x11_env(os.environ["DISPLAY"]), QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
-        program = processes.start([tallix], env=opener.environment(env))
+        env, opened = screen.recording_opener(processes, dict(
+            screen.x11_env(os.environ["DISPLAY"]), QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1"))
+        program = processes.start([tallix], env=env)
 
         def application():
             return next((app for app in pyatspi.Registry.getDesktop(0)
@@ -72,14 +70,10 @@ def inside_session(tallix):
         found = [(role, name, node.description) for role, name, node in nodes(window)]
         missing = [wanted for wanted in EXPECTED if not any(
             node[:2] == wanted[:2] and wanted[2] in (None, node[2]) for node in found)]
-        expression = find(window, "text", "Expression")
-        labels = [relation.getTarget(i).name for relation in expression.getRelationSet()
-                  if relation.getRelationType() == pyatspi.RELATION_LABELLED_BY
-                  for i in range(relation.getNTargets())]
-        if missing or labels != ["Expression"]:
-            fail("not found %s, labels %s, in %s" % (missing, labels, found))
+        if missing:
+            fail("not found %s in %s" % (missing, found))
 
-        entries, text = find(window, "list", "Function"), expression.queryText()
+        entries, text = find(window, "list", "Function"), find(window, "text", "Expression").queryText()
         for how, entry, select in SELECTIONS:
             press(find(window, "push button", "Clear"), "Press")
             screen.wait_for(lambda: text.getText(0, -1) == "", 5)
@@ -94,12 +88,10 @@ def inside_session(tallix):
         press(find(window, "push button", "About"), "Press")
         if not screen.wait_for(about, 10):
             fail("the About box did not come up")
-        if [(child.getRoleName(), child.name) for child in about()] != ABOUT:
-            fail("the About box shows %s" % [(c.getRoleName(), c.name) for c in about()])
         press(find(about(), "link", "tallix.example.org"), "Press")
-        screen.wait_for(opener.opened, 5)
-        if opener.opened() != ["http://tallix.example.org/ourfiles"]:
-            fail("the link's action opened %s" % opener.opened())
+        screen.wait_for(opened, 5)
+        if opened() != ["http://tallix.example.org/ourfiles"]:
+            fail("the link's action opened %s" % opened())
         press(find(about(), "push button", "OK"), "Press")
         if not screen.wait_for(lambda: about() is None, 5):
             fail("OK's action left the About box open")

@@ -35,7 +35,8 @@ def main(tallix, main_layout, about_layout):
     screen.need("Xvfb", "weston", "xdotool")
     with screen.Processes() as processes:
         display = screen.start_xvfb(processes)
-        env = screen.start_weston(processes, display, OUTPUT, title_bars=True)
+        env = screen.start_weston(processes, display, OUTPUT)
+        del env["QT_WAYLAND_DISABLE_WINDOWDECORATION"]  # the toolkit's title bar
         shot = screen.Screen(display)
         screen.park_pointer(shot, OUTPUT)
         window, app = screen.show_on_weston(processes, shot, tallix, env, OUTPUT)

@@ -20,8 +20,7 @@ def main(tallix, layout):
     screen.need("Xvfb", "xdotool")
     with screen.Processes() as processes:
         display = screen.start_xvfb(processes)
-        opener = screen.RecordingOpener(processes.folder())
-        env = opener.environment(screen.x11_env(display))
+        env, opened_so_far = screen.recording_opener(processes, screen.x11_env(display))
         controls = screen.rects(layout, screen.show_on_x11(processes, tallix, display, env)[1])
         shot, failures = screen.Screen(display), []
 
@@ -34,10 +33,10 @@ def main(tallix, layout):
 
         # What typing the keys asks the desktop to open.
         def typed(keys, opens):
-            before = len(opener.opened())
+            before = len(opened_so_far())
             screen.xdotool(display, "key", "--delay", "50", *keys)
-            screen.wait_for(lambda: len(opener.opened()) - before >= opens, 5 if opens else 1)
-            return opener.opened()[before:]
+            screen.wait_for(lambda: len(opened_so_far()) - before >= opens, 5 if opens else 1)
+            return opened_so_far()[before:]
 
         click(controls["Calculate"])  # the focus stays on the key
         opened = typed(["F1"], 1)

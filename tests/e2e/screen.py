@@ -55,15 +55,13 @@ def start_xvfb(processes, size=(1024, 768)):
 
 
 def x11_env(display):
-    env = dict(os.environ, DISPLAY=display, QT_QPA_PLATFORM="xcb")
-    env.pop("WAYLAND_DISPLAY", None)
-    return env
+    return dict(os.environ, DISPLAY=display, QT_QPA_PLATFORM="xcb", WAYLAND_DISPLAY="")
 
 
 # weston as a window of the X server, its output at the screen's top left, a
-# black desktop with no panel; returns a Wayland client's environment. Unless
-# title_bars, the client draws none, so a window's pixels are its contents.
-def start_weston(processes, display, output, title_bars=False):
+# black desktop with no panel; returns a Wayland client's environment, in
+# which the client draws no title bar: a window's pixels are its contents.
+def start_weston(processes, display, output):
     runtime = processes.folder()
     with open(os.path.join(runtime, "weston.ini"), "w") as file:
         file.write("[shell]\nbackground-color=0xff000000\npanel-position=none\n")
@@ -73,10 +71,8 @@ def start_weston(processes, display, output, title_bars=False):
                      "--height=%d" % output[1], "--idle-time=0"], env=env, stderr=subprocess.DEVNULL)
     if not wait_for(lambda: os.path.exists(runtime + "/e2e"), 15):
         skip("weston did not start")
-    env.update(WAYLAND_DISPLAY="e2e", QT_QPA_PLATFORM="wayland")
-    if not title_bars:
-        env["QT_WAYLAND_DISABLE_WINDOWDECORATION"] = "1"
-    return env
+    return dict(env, WAYLAND_DISPLAY="e2e", QT_QPA_PLATFORM="wayland",
+                QT_WAYLAND_DISABLE_WINDOWDECORATION="1")
 
 
 def parked(output):
@@ -123,19 +119,16 @@ def show_on_weston(processes, shot, program, env, output):
     return lit_rect(shot, output), app
 
 
-# An xdg-open first on the PATH that records what it is asked to open.
-class RecordingOpener:
-    def __init__(self, folder):
-        self.folder, self.log = folder, os.path.join(folder, "opened")
-        with open(os.path.join(folder, "xdg-open"), "w") as file:
-            file.write('#!/bin/sh\necho "$1" >> "%s"\n' % self.log)
-        os.chmod(os.path.join(folder, "xdg-open"), 0o755)
-
-    def environment(self, env):
-        return dict(env, PATH=self.folder + os.pathsep + env.get("PATH", ""))
-
-    def opened(self):
-        return open(self.log).read().splitlines() if os.path.exists(self.log) else []
+# env with an xdg-open first on its PATH that records what it is asked to
+# open, and a function that lists that.
+def recording_opener(processes, env):
+    folder = processes.folder()
+    with open(folder + "/xdg-open", "w") as file:
+        file.write('#!/bin/sh\necho "$1" >> %s/opened\n' % folder)
+    os.chmod(folder + "/xdg-open", 0o755)
+    opened = folder + "/opened"
+    return dict(env, PATH=folder + os.pathsep + env["PATH"]), \
+        lambda: open(opened).read().splitlines() if os.path.exists(opened) else []
 
 
 def wait_for(condition, seconds, step=0.05):
@@ -204,16 +197,13 @@ class Screen:
         self._x.XWarpPointer(self._display, 0, self._root, 0, 0, 0, 0, x, y)
         self._x.XSync(self._display, 0)
 
-    # Maps a black window of another client over the rectangle, on top.
+    # Maps a black window of another client over the rectangle, on top;
+    # returns what takes it away.
     def cover(self, x, y, width, height):
         window = self._x.XCreateSimpleWindow(self._display, self._root, x, y, width, height, 0, 0, 0)
         self._x.XMapRaised(self._display, window)
         self._x.XSync(self._display, 0)
-        return window
-
-    def uncover(self, window):
-        self._x.XDestroyWindow(self._display, window)
-        self._x.XSync(self._display, 0)
+        return lambda: self._x.XDestroyWindow(self._display, window) or self._x.XSync(self._display, 0)
 
     # The (r, g, b) of every pixel of the rectangle, row by row (32 bits a
     # pixel, blue first, as Xvfb's 24-bit screen stores them).

@@ -22,19 +22,6 @@ MAY_USE = {"engine": {"engine"}, "platform": {"engine", "platform", QT},
            "ui": {"engine", "platform", "controls", "ui", QT}, "cli": {"engine", "cli"}}
 
 
-# {layer: {compiler arguments without source and output: directory}}.
-def flag_sets(source, commands):
-    sets = {}
-    for entry in commands:
-        path = pathlib.Path(entry["file"])
-        if path.parent.parent == source and path.parent.name in MAY_USE:
-            args = entry.get("arguments") or shlex.split(entry["command"])
-            output = args.index("-o")
-            kept = [a for i, a in enumerate(args) if a not in ("-c", entry["file"]) and i not in (output, output + 1)]
-            sets.setdefault(path.parent.name, {})[tuple(kept)] = entry["directory"]
-    return sets
-
-
 # Whether the include itself is found; what it includes in turn does not matter.
 def reach(args, directory, include, probe):
     probe.write_text(f"#include {include}\n")
@@ -46,7 +33,14 @@ def reach(args, directory, include, probe):
 
 def main(source, compile_commands):
     source = pathlib.Path(source).resolve()
-    sets = flag_sets(source, json.loads(pathlib.Path(compile_commands).read_text()))
+    sets = {}  # {layer: {compiler arguments without source and output: directory}}
+    for entry in json.loads(pathlib.Path(compile_commands).read_text()):
+        path = pathlib.Path(entry["file"])
+        if path.parent.parent == source and path.parent.name in MAY_USE:
+            args = entry.get("arguments") or shlex.split(entry["command"])
+            output = args.index("-o")
+            kept = [a for i, a in enumerate(args) if a not in ("-c", entry["file"]) and i not in (output, output + 1)]
+            sets.setdefault(path.parent.name, {})[tuple(kept)] = entry["directory"]
     if "engine" not in sets:
         sys.exit("no engine file in the compile commands: nothing checked")
     probes = {QT: f"<{QT}>", **{layer: f'"{layer}/{min(p.name for p in (source / layer).glob("*.h"))}"'

@@ -29,16 +29,14 @@ def apt_get(*args):
 def help_asks_for():
     with screen.Processes() as processes:
         display = screen.start_xvfb(processes)
-        opener = screen.RecordingOpener(processes.folder())
-        env = dict(opener.environment(screen.x11_env(display)), HOME=processes.folder(),
-                   XDG_RUNTIME_DIR=processes.folder())
-        env.pop("BROWSER", None)
+        env, opened = screen.recording_opener(processes, dict(
+            screen.x11_env(display), HOME=processes.folder(), XDG_RUNTIME_DIR=processes.folder(), BROWSER=""))
         window = screen.show_on_x11(processes, "/usr/bin/tallix", display, env)[1]
         help_key = screen.rects(os.path.join(HERE, "..", "..", "ui", "layouts", "frmMain.json"), window)["Help"]
         screen.Screen(display).move_pointer(*screen.centre(help_key))
         screen.xdotool(display, "click", "1")
-        screen.wait_for(opener.opened, 5)
-        return [document.removeprefix("file://") for document in opener.opened()]
+        screen.wait_for(opened, 5)
+        return [document.removeprefix("file://") for document in opened()]
 
 
 def main(deb):
