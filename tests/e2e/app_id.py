@@ -21,7 +21,7 @@ def x11_class(processes, tallix, display):
 
 def wayland_app_id(processes, tallix, display):
     log = os.path.join(processes.folder(), "log")
-    env = dict(screen.start_weston(processes, display, (640, 480)), WAYLAND_DEBUG="1")
+    env = dict(screen.start_weston(processes, display), WAYLAND_DEBUG="1")
     processes.start([tallix], env=env, stderr=open(log, "w"))
     screen.wait_for(lambda: "set_app_id" in open(log).read(), 20, 0.2)
     return open(log).read(), r'xdg_toplevel@\d+\.set_app_id\("([^"]*)"\)'

@@ -12,8 +12,7 @@ import time
 
 import screen
 
-OUTPUT = (800, 600)
-WHOLE_OUTPUT = (0, 0, OUTPUT[0] - screen.MARGIN, OUTPUT[1] - screen.MARGIN)
+WHOLE_OUTPUT = (0, 0) + screen.AREA
 
 
 # The centres of the title bar's buttons, left to right: the groups of columns
@@ -35,17 +34,14 @@ def main(tallix, main_layout, about_layout):
     screen.need("Xvfb", "weston", "xdotool")
     with screen.Processes() as processes:
         display = screen.start_xvfb(processes)
-        env = screen.start_weston(processes, display, OUTPUT)
+        env = screen.start_weston(processes, display)
         del env["QT_WAYLAND_DISABLE_WINDOWDECORATION"]  # the toolkit's title bar
         shot = screen.Screen(display)
-        screen.park_pointer(shot, OUTPUT)
-        window, app = screen.show_on_weston(processes, shot, tallix, env, OUTPUT)
+        screen.park_pointer(shot)
+        window, app = screen.show_on_weston(processes, shot, tallix, env)
         size = screen.layout_size(main_layout)
         frame = (window[2] - size[0], window[3] - size[1])  # title bar and borders
         failures = []
-
-        def rect(x=0):
-            return screen.lit_rect(shot, OUTPUT, x)
 
         # A control of a window on the screen: its client area below the title bar.
         def control(layout, name, outer=window):
@@ -54,16 +50,16 @@ def main(tallix, main_layout, about_layout):
         def click(point, *keys):
             shot.move_pointer(*point)
             screen.xdotool(display, "click", "1", *(("key", *keys) if keys else ()))
-            shot.move_pointer(*screen.parked(OUTPUT))
+            shot.move_pointer(*screen.PARKED)
 
         def check(what, expected=window):
-            if not screen.wait_for(lambda: rect() == expected, 5, 0.1):
-                failures.append("%s: the window is at %s, not %s" % (what, rect(), expected))
+            if not screen.wait_for(lambda: screen.lit_rect(shot) == expected, 5, 0.1):
+                failures.append("%s: the window is at %s, not %s" % (what, screen.lit_rect(shot), expected))
             key = control(main_layout, "1", expected)
             shot.move_pointer(*screen.centre(key))
             if not screen.wait_for(lambda: screen.hot(shot, key), 3):
                 failures.append("%s: key 1 shows no hot look (tallix status %s)" % (what, app.poll()))
-            shot.move_pointer(*screen.parked(OUTPUT))
+            shot.move_pointer(*screen.PARKED)
             if app.poll() is not None:
                 screen.finish(failures)
 
@@ -92,24 +88,27 @@ def main(tallix, main_layout, about_layout):
         for step in range(1, 11):
             shot.move_pointer(left + width - 2 + 10 * step, top + height // 2 + 5 * step)
         screen.xdotool(display, "mouseup", "1")
-        shot.move_pointer(*screen.parked(OUTPUT))
+        shot.move_pointer(*screen.PARKED)
         check("a drag of the right border")
 
         # Weston opens the About box at the pointer, on the About key, so it
         # reaches out right of the main window, which gives its right edge,
         # top and bottom. It stays at its size and place until OK closes it.
         click(screen.centre(control(main_layout, "About")))
-        if not screen.wait_for(lambda: rect(left + width), 10):
+        def beside():  # what is drawn right of the main window
+            return screen.lit_rect(shot, left + width)
+
+        if not screen.wait_for(beside, 10):
             screen.finish(failures + ["the About box did not come up"])
         time.sleep(0.5)  # let it draw everything
-        outside = rect(left + width)
+        outside = beside()
         box_width = screen.layout_size(about_layout)[0] + frame[0]
         box = (outside[0] + outside[2] - box_width, outside[1], box_width, outside[3])
         maximise("About: title bar maximise", box)
-        if rect(left + width) != outside or app.poll() is not None:
-            failures.append("About maximised: at %s, tallix status %s" % (rect(left + width), app.poll()))
+        if beside() != outside or app.poll() is not None:
+            failures.append("About maximised: at %s, tallix status %s" % (beside(), app.poll()))
         click(screen.centre(control(about_layout, "OK", box)))
-        if not screen.wait_for(lambda: rect(left + width) is None, 10):
+        if not screen.wait_for(lambda: beside() is None, 10):
             failures.append("About: OK did not close the box")
         check("About maximised, then closed")
         screen.finish(failures)

@@ -13,8 +13,6 @@ import time
 
 import screen
 
-X11_SCREEN, OUTPUT = (1024, 768), (800, 600)  # Xvfb's screen, weston's output
-AREA = (OUTPUT[0] - screen.MARGIN, OUTPUT[1] - screen.MARGIN)  # where windows show
 LIMIT_MS, TRIES = 100, 3
 
 
@@ -61,21 +59,21 @@ def covered(shot, key, away):
 
 # Types 2=2 in the expression box and Enter, which refuses it; returns the
 # error box's rectangle, wherever the window system puts it: the bounds of
-# what changes in AREA but for the expression box and the function list (a
+# what changes where windows show but for the expression box and the function list (a
 # few pixels wider all round), which change as the window loses the focus.
-def open_error_box(shot, display, controls, park):
+def open_error_box(shot, display, controls):
     blurred = [(x - 3, y - 3, w + 6, h + 6) for x, y, w, h in (controls["Text1"], controls["List1"])]
     shot.move_pointer(*screen.centre(controls["Text1"]))
     screen.xdotool(display, "click", "1")
     screen.xdotool(display, "type", "--delay", "20", "2=2")
-    shot.move_pointer(*park)
+    shot.move_pointer(*screen.PARKED)
     time.sleep(0.3)
-    before = shot.pixels(0, 0, *AREA)
+    before = shot.pixels(0, 0, *screen.AREA)
     screen.xdotool(display, "key", "Return")
 
     def box():
-        changed = [(i % AREA[0], i // AREA[0], 1, 1)
-                   for i, (a, b) in enumerate(zip(before, shot.pixels(0, 0, *AREA))) if a != b]
+        after, width = shot.pixels(0, 0, *screen.AREA), screen.AREA[0]
+        changed = [(i % width, i // width, 1, 1) for i, (a, b) in enumerate(zip(before, after)) if a != b]
         inside = [p for p in changed if not any(screen.overlaps(p, r) for r in blurred)]
         return screen.bounds(inside) if len(inside) > 100 else None
 
@@ -88,17 +86,18 @@ def open_error_box(shot, display, controls, park):
 def main(system, tallix, layout):
     screen.need("Xvfb", "xdotool", *(["weston"] if system == "wayland" else []))
     with screen.Processes() as processes:
-        display, park = screen.start_xvfb(processes, X11_SCREEN), screen.parked(OUTPUT)
+        display = screen.start_xvfb(processes)
         shot = screen.Screen(display)
         if system == "x11":  # the window at the top left of a black screen
-            shot.move_pointer(*park)
+            shot.move_pointer(*screen.PARKED)
             window = screen.show_on_x11(processes, tallix, display)[1]
         else:
-            env = screen.start_weston(processes, display, OUTPUT)
-            screen.park_pointer(shot, OUTPUT)
-            window = screen.show_on_weston(processes, shot, tallix, env, OUTPUT)[0]
+            env = screen.start_weston(processes, display)
+            screen.park_pointer(shot)
+            window = screen.show_on_weston(processes, shot, tallix, env)[0]
         # A point of the desktop with nothing but black for 20 pixels around.
-        away = next((x, y) for x in (30, AREA[0] // 2, AREA[0] - 30) for y in (30, AREA[1] // 2, AREA[1] - 30)
+        width, height = screen.AREA
+        away = next((x, y) for x in (30, width // 2, width - 30) for y in (30, height // 2, height - 30)
                     if set(shot.pixels(x - 20, y - 20, 40, 40)) == {screen.BLACK})
         keys, failures = screen.rects(layout, window), []
         one, two = keys["1"], keys["2"]
@@ -109,7 +108,7 @@ def main(system, tallix, layout):
             ([], one, False)], failures)
         if system == "x11":
             scenario(shot, "covered and uncovered", covered(shot, keys["5"], away), failures)
-        box = open_error_box(shot, display, keys, park)
+        box = open_error_box(shot, display, keys)
         free = [keys[name] for name in keys if name.startswith("XPButton")
                 and not screen.overlaps(keys[name], box)]
         if len(free) < 2:

@@ -13,7 +13,11 @@ import sys
 import tempfile
 import time
 
-BLACK, MARGIN = (0, 0, 0), 10  # weston's desktop; the parked pointer's tip shows within MARGIN
+# Weston's output at the top left of the X screen, black where no window is,
+# the pointer parked in its corner, where only its tip shows, within MARGIN
+# pixels of the edges; AREA is the rest, where windows show.
+OUTPUT, MARGIN, BLACK = (800, 600), 10, (0, 0, 0)
+AREA, PARKED = (OUTPUT[0] - MARGIN, OUTPUT[1] - MARGIN), (OUTPUT[0] - 1, OUTPUT[1] - 1)
 
 
 def skip(reason):
@@ -61,29 +65,24 @@ def x11_env(display):
 # weston as a window of the X server, its output at the screen's top left, a
 # black desktop with no panel; returns a Wayland client's environment, in
 # which the client draws no title bar: a window's pixels are its contents.
-def start_weston(processes, display, output):
+def start_weston(processes, display):
     runtime = processes.folder()
     with open(os.path.join(runtime, "weston.ini"), "w") as file:
         file.write("[shell]\nbackground-color=0xff000000\npanel-position=none\n")
     env = dict(x11_env(display), XDG_RUNTIME_DIR=runtime)
     processes.start(["weston", "--backend=x11-backend.so", "--use-pixman", "--socket=e2e",
-                     "--config=" + runtime + "/weston.ini", "--width=%d" % output[0],
-                     "--height=%d" % output[1], "--idle-time=0"], env=env, stderr=subprocess.DEVNULL)
+                     "--config=" + runtime + "/weston.ini", "--width=%d" % OUTPUT[0],
+                     "--height=%d" % OUTPUT[1], "--idle-time=0"], env=env, stderr=subprocess.DEVNULL)
     if not wait_for(lambda: os.path.exists(runtime + "/e2e"), 15):
         skip("weston did not start")
     return dict(env, WAYLAND_DISPLAY="e2e", QT_QPA_PLATFORM="wayland",
                 QT_WAYLAND_DISABLE_WINDOWDECORATION="1")
 
 
-def parked(output):
-    return output[0] - 1, output[1] - 1
-
-
 # The bounds of what is not weston's black desktop right of x.
-def lit_rect(shot, output, x=0):
-    width, height = output[0] - MARGIN - x, output[1] - MARGIN
-    pixels = shot.pixels(x, 0, width, height)
-    return bounds([(x + i % width, i // width) for i, p in enumerate(pixels) if p != BLACK])
+def lit_rect(shot, x=0):
+    pixels = shot.pixels(x, 0, AREA[0] - x, AREA[1])
+    return bounds([(x + i % (AREA[0] - x), i // (AREA[0] - x)) for i, p in enumerate(pixels) if p != BLACK])
 
 
 def bounds(points):
@@ -95,28 +94,28 @@ def bounds(points):
 
 # Weston moves its pointer by the X pointer's steps from where it first saw
 # it, stopped at its edges: once it is drawn where moved, park it in the corner.
-def park_pointer(shot, output):
-    middle = (output[0] // 2, output[1] // 2)
+def park_pointer(shot):
+    middle = (OUTPUT[0] // 2, OUTPUT[1] // 2)
 
     def drawn_in_the_middle():
         shot.move_pointer(0, 0)
         shot.move_pointer(*middle)
-        drawn = lit_rect(shot, output)
+        drawn = lit_rect(shot)
         return drawn is not None and abs(drawn[0] - middle[0]) + abs(drawn[1] - middle[1]) < 8
 
     if not wait_for(drawn_in_the_middle, 15, 0.2):
         skip("weston shows no pointer")
-    shot.move_pointer(*parked(output))
-    wait_for(lambda: lit_rect(shot, output) is None, 5) or sys.exit("FAIL: the pointer stays in sight")
+    shot.move_pointer(*PARKED)
+    wait_for(lambda: lit_rect(shot) is None, 5) or sys.exit("FAIL: the pointer stays in sight")
 
 
 # Starts the program under weston; its window's rectangle, once drawn, and the process.
-def show_on_weston(processes, shot, program, env, output):
+def show_on_weston(processes, shot, program, env):
     app = processes.start([program], env=env, stderr=subprocess.DEVNULL)
-    if not wait_for(lambda: lit_rect(shot, output), 20, 0.2):
+    if not wait_for(lambda: lit_rect(shot), 20, 0.2):
         sys.exit("FAIL: no window on the desktop (tallix status %s)" % app.poll())
     time.sleep(0.5)  # let it draw everything
-    return lit_rect(shot, output), app
+    return lit_rect(shot), app
 
 
 # env with an xdg-open first on its PATH that records what it is asked to
