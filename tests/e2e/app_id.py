@@ -35,8 +35,8 @@ def main(tallix, desktop_file):
         with screen.Processes() as processes:
             text, pattern = read(processes, tallix, screen.start_xvfb(processes))
             names += re.findall(pattern, text)[:1]
-    print("StartupWMClass, X11 class, Wayland application id: %s" % names)
-    screen.finish([] if names == [entry] * 3 else ["not all the menu entry %s" % entry])
+    screen.finish([] if names == [entry] * 3 else
+                  ["StartupWMClass, X11 class, Wayland application id: %s, not %s" % (names, entry)])
 
 
 if __name__ == "__main__":

@@ -36,12 +36,11 @@ def main(tallix, main_layout, about_layout):
         display = screen.start_xvfb(processes)
         env = screen.start_weston(processes, display)
         del env["QT_WAYLAND_DISABLE_WINDOWDECORATION"]  # the toolkit's title bar
-        shot = screen.Screen(display)
+        shot, failures = screen.Screen(display), []
         screen.park_pointer(shot)
         window, app = screen.show_on_weston(processes, shot, tallix, env)
-        size = screen.layout_size(main_layout)
-        frame = (window[2] - size[0], window[3] - size[1])  # title bar and borders
-        failures = []
+        # The title bar and borders: the window's size less its client area's.
+        frame = tuple(outer - inner for outer, inner in zip(window[2:], screen.layout_size(main_layout)))
 
         # A control of a window on the screen: its client area below the title bar.
         def control(layout, name, outer=window):

@@ -111,8 +111,6 @@ def main(system, tallix, layout):
         box = open_error_box(shot, display, keys)
         free = [keys[name] for name in keys if name.startswith("XPButton")
                 and not screen.overlaps(keys[name], box)]
-        if len(free) < 2:
-            sys.exit("FAIL: the error box covers all but %d keys" % len(free))
         scenario(shot, "box open, free key to another", onto_and_away(
             free[0], screen.centre(free[1])), failures)
         scenario(shot, "box open, free key to the desktop", onto_and_away(free[0], away), failures)

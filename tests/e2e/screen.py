@@ -86,10 +86,8 @@ def lit_rect(shot, x=0):
 
 
 def bounds(points):
-    if not points:
-        return None
     xs, ys = [p[0] for p in points], [p[1] for p in points]
-    return min(xs), min(ys), max(xs) - min(xs) + 1, max(ys) - min(ys) + 1
+    return (min(xs), min(ys), max(xs) - min(xs) + 1, max(ys) - min(ys) + 1) if points else None
 
 
 # Weston moves its pointer by the X pointer's steps from where it first saw

@@ -14,7 +14,7 @@ import time
 
 import screen
 
-PARKED, READABLE = (1019, 763), 4.5
+READABLE = 4.5
 INK = 1.1  # a pixel this far apart from its background is text; antialiasing makes the rest
 KDE_DARK = "".join("[Colors:%s]\nBackgroundNormal=%s\nForegroundNormal=252,252,252\n" % group
                    for group in (("Window", "42,46,50"), ("View", "27,30,32"),
@@ -63,7 +63,7 @@ def shrunk(rect, by):
 # Runs one theme; the failures, and the luminance of the error box.
 def run_theme(name, tallix, main_layout, about_layout, env, display):
     shot, failures = screen.Screen(display), []
-    shot.move_pointer(*PARKED)
+    shot.move_pointer(*screen.PARKED)
 
     def region(rect):
         pixels = shot.pixels(*rect)
@@ -86,7 +86,7 @@ def run_theme(name, tallix, main_layout, about_layout, env, display):
     def click(point, *then):  # then: more xdotool commands, chained
         shot.move_pointer(*point)
         screen.xdotool(display, "click", "1", *then)
-        shot.move_pointer(*PARKED)
+        shot.move_pointer(*screen.PARKED)
 
     with screen.Processes() as processes:
         processes.start([tallix], env=env)

@@ -31,11 +31,10 @@ trap cleanup EXIT
 trap 'exit 130' INT TERM
 
 step() { # NAME COMMAND...: runs and times one step
-    local name=$1 begin=$SECONDS
-    shift
-    echo "== $name"
-    "$@"
-    printf '== %s: %d min %02d s\n' "$name" $(((SECONDS - begin) / 60)) $(((SECONDS - begin) % 60))
+    local begin=$SECONDS
+    echo "== $1"
+    "${@:2}"
+    printf '== %s: %d min %02d s\n' "$1" $(((SECONDS - begin) / 60)) $(((SECONDS - begin) % 60))
 }
 in_root() { chroot "$ROOT" /usr/bin/env -i HOME=/root PATH=/usr/sbin:/usr/bin:/sbin:/bin \
     TERM=dumb LANG=C.UTF-8 "$@"; }

@@ -9,8 +9,7 @@ set -euo pipefail
 
 APP=org.example.Tallix
 for tool in desktop-file-validate appstreamcli mandoc readelf; do
-    command -v "$tool" >/dev/null ||
-        { echo "SKIP: $tool is missing (desktop-file-utils, appstream, mandoc, binutils)"; exit 77; }
+    command -v "$tool" >/dev/null || { echo "SKIP: no $tool (desktop-file-utils, appstream, mandoc, binutils)"; exit 77; }
 done
 STAGE=$(mktemp -d)
 trap 'rm -rf "$STAGE"' EXIT

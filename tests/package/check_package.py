@@ -52,7 +52,6 @@ def main(deb):
     # Shared folders such as /usr/share stay; the package's files and folders named after it must not.
     failures += ["left after the purge: %s" % path for path in files
                  if os.path.exists(path) and (not os.path.isdir(path) or "tallix" in path)]
-    print("%d paths installed and purged" % len(files))
     screen.finish(failures)
 
 
