@@ -1,59 +1,42 @@
 #!/usr/bin/env python3
-# The window names itself as the menu entry is named, so that a dock shows
-# the entry's icon on it: its class on X11 (what xprop reads) and its
-# application id on Wayland (what the toolkit sends, read from WAYLAND_DEBUG)
-# are the desktop file's name, which its StartupWMClass repeats.
+# The window names itself as its menu entry is named, so that a dock shows the
+# entry's icon on it: its X11 class (as xprop reads it) and its Wayland
+# application id (as WAYLAND_DEBUG logs it) are the desktop file's name,
+# which its StartupWMClass repeats.
 #
 #     app_id.py TALLIX DESKTOP_FILE
 import os
 import re
 import subprocess
 import sys
-import tempfile
 
 import screen
 
-OUTPUT = (640, 480)
+
+def x11_class(processes, tallix, display):
+    window = screen.show_on_x11(processes, tallix, display)[0]
+    return subprocess.run(["xprop", "-display", display, "-id", window, "WM_CLASS"],
+                          capture_output=True, text=True).stdout, r'= "[^"]*", "([^"]*)"'
 
 
-# The class half of the main window's WM_CLASS = "instance", "class".
-def x11_class(processes, tallix):
-    display = screen.start_xvfb(processes, OUTPUT)
-    window, _ = screen.show_on_x11(processes, tallix, display)
-    found = subprocess.run(["xprop", "-display", display, "-id", window, "WM_CLASS"],
-                           capture_output=True, text=True, timeout=20).stdout
-    match = re.search(r'= "[^"]*", "([^"]*)"', found)
-    return match.group(1) if match else found.strip()
-
-
-def wayland_app_id(processes, tallix):
-    display = screen.start_xvfb(processes, OUTPUT)
-    env = dict(screen.start_weston(processes, display, OUTPUT), WAYLAND_DEBUG="1")
-    with tempfile.TemporaryFile(mode="w+") as log:
-        processes.start([tallix], env=env, stderr=log)
-
-        def sent():
-            log.seek(0)
-            return re.findall(r'xdg_toplevel@\d+\.set_app_id\("([^"]*)"\)', log.read())
-
-        if not screen.wait_for(sent, 20, 0.2):
-            sys.exit("FAIL: the window sent no application id on Wayland")
-        return sent()[0]
+def wayland_app_id(processes, tallix, display):
+    log = os.path.join(processes.folder(), "log")
+    env = dict(screen.start_weston(processes, display), WAYLAND_DEBUG="1")
+    processes.start([tallix], env=env, stderr=open(log, "w"))
+    screen.wait_for(lambda: "set_app_id" in open(log).read(), 20, 0.2)
+    return open(log).read(), r'xdg_toplevel@\d+\.set_app_id\("([^"]*)"\)'
 
 
 def main(tallix, desktop_file):
-    screen.need_programs("Xvfb", "xdotool", "xprop", "weston")
+    screen.need("Xvfb", "xdotool", "xprop", "weston")
     entry = os.path.basename(desktop_file)[:-len(".desktop")]
-    with open(desktop_file) as file:
-        keys = dict(line.rstrip("\n").split("=", 1) for line in file if "=" in line)
-    names = {"StartupWMClass": keys.get("StartupWMClass")}
-    for what, read in (("X11 class", x11_class), ("Wayland application id", wayland_app_id)):
+    names = re.findall(r"^StartupWMClass=(.*)$", open(desktop_file).read(), re.MULTILINE)
+    for read in (x11_class, wayland_app_id):
         with screen.Processes() as processes:
-            names[what] = read(processes, tallix)
-    for what, name in names.items():
-        print("%s: %s" % (what, name))
-    screen.finish(["%s is %s, the menu entry %s" % (what, name, entry)
-                   for what, name in names.items() if name != entry])
+            text, pattern = read(processes, tallix, screen.start_xvfb(processes))
+            names += re.findall(pattern, text)[:1]
+    screen.finish([] if names == [entry] * 3 else
+                  ["StartupWMClass, X11 class, Wayland application id: %s, not %s" % (names, entry)])
 
 
 if __name__ == "__main__":

@@ -1,9 +1,8 @@
-# A private X server, optionally with a nested Wayland compositor, and the
-# pointer and pixels of its screen, for tests that drive the real window.
-#
-# Only the standard library and Debian's own programs and libraries are used:
-# Xvfb, xdotool, weston, and libX11 through ctypes for reads fast enough to
-# sample the screen several times within a hover poll.
+# A private X server, optionally with weston nested in it, and the pointer
+# and pixels of its screen, for tests that drive the real window. Only the
+# standard library and Debian's programs are used, and libX11 through ctypes
+# for reads fast enough to sample the screen within a hover poll.
+import contextlib
 import ctypes
 import ctypes.util
 import json
@@ -14,184 +13,124 @@ import sys
 import tempfile
 import time
 
-SKIP = 77  # the exit status ctest is told means "skipped"
+# Weston's output at the top left of the X screen, black where no window is,
+# the pointer parked in its corner, where only its tip shows, within MARGIN
+# pixels of the edges; AREA is the rest, where windows show.
+OUTPUT, MARGIN, BLACK = (800, 600), 10, (0, 0, 0)
+AREA, PARKED = (OUTPUT[0] - MARGIN, OUTPUT[1] - MARGIN), (OUTPUT[0] - 1, OUTPUT[1] - 1)
 
 
 def skip(reason):
     print("SKIP: " + reason)
-    sys.exit(SKIP)
+    sys.exit(77)
 
 
-def need_programs(*names):
-    missing = [name for name in names if shutil.which(name) is None]
+def need(*programs):
+    missing = [name for name in programs if shutil.which(name) is None]
     if missing:
         skip("not installed: " + ", ".join(missing))
 
 
 def finish(failures):
-    for failure in failures:
-        print("FAIL: " + failure)
+    print("".join("FAIL: %s\n" % failure for failure in failures), end="")
     sys.exit(1 if failures else 0)
 
 
-# Processes started by a test, ended in reverse order on exit, then the
-# temporary folders they used removed.
-class Processes:
-    def __init__(self):
-        self._started, self._folders = [], []
-
+# Processes and folders, ended and removed in reverse order on exit.
+class Processes(contextlib.ExitStack):
     def start(self, args, **kwargs):
-        self._started.append(subprocess.Popen(args, stdin=subprocess.DEVNULL, **kwargs))
-        return self._started[-1]
+        process = subprocess.Popen(args, stdin=subprocess.DEVNULL, **kwargs)
+        self.callback(lambda: process.terminate() or process.wait(10))
+        return process
 
     def folder(self):
-        self._folders.append(tempfile.mkdtemp(prefix="tallix-e2e-"))
-        return self._folders[-1]
-
-    def __enter__(self):
-        return self
-
-    def __exit__(self, *exc):
-        for process in reversed(self._started):
-            if process.poll() is None:
-                process.terminate()
-                try:
-                    process.wait(timeout=5)
-                except subprocess.TimeoutExpired:
-                    process.kill()
-                    process.wait()
-        for folder in self._folders:
-            shutil.rmtree(folder, ignore_errors=True)
+        return self.enter_context(tempfile.TemporaryDirectory(prefix="tallix-e2e-"))
 
 
-# Starts Xvfb on a display number it picks itself; returns ":N". The
-# server does not reset when its last client leaves, which would refuse a
-# program connecting just after a brief client such as xdotool.
+# Xvfb on a display number it picks; -noreset, or a client arriving just
+# after a brief one such as xdotool would be refused. Returns ":N".
 def start_xvfb(processes, size=(1024, 768)):
     read_end, write_end = os.pipe()
     processes.start(["Xvfb", "-displayfd", str(write_end), "-screen", "0", "%dx%dx24" % size,
-                     "-nolisten", "tcp", "-noreset"], pass_fds=(write_end,),
-                    stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+                     "-nolisten", "tcp", "-noreset"], pass_fds=(write_end,), stderr=subprocess.DEVNULL)
     os.close(write_end)
     with os.fdopen(read_end) as pipe:
-        number = pipe.readline().strip()
-    if not number:
-        skip("Xvfb did not start")
-    return ":" + number
+        return ":" + (pipe.readline().strip() or skip("Xvfb did not start"))
 
 
 def x11_env(display):
-    env = dict(os.environ, DISPLAY=display, QT_QPA_PLATFORM="xcb")
-    env.pop("WAYLAND_DISPLAY", None)
-    return env
+    return dict(os.environ, DISPLAY=display, QT_QPA_PLATFORM="xcb", WAYLAND_DISPLAY="")
 
 
-# Starts weston as a window of the X server `display` with its desktop
-# shell on a black desktop with no panel; returns the environment a
-# Wayland client needs. Unless `title_bars`, the client draws no title
-# bar, so a window's pixels are its contents.
-def start_weston(processes, display, output, title_bars=False):
+# weston as a window of the X server, its output at the screen's top left, a
+# black desktop with no panel; returns a Wayland client's environment, in
+# which the client draws no title bar: a window's pixels are its contents.
+def start_weston(processes, display):
     runtime = processes.folder()
-    config = os.path.join(runtime, "weston.ini")
-    with open(config, "w") as file:
+    with open(os.path.join(runtime, "weston.ini"), "w") as file:
         file.write("[shell]\nbackground-color=0xff000000\npanel-position=none\n")
-    socket = "tallix-e2e-%d" % os.getpid()
-    env = dict(os.environ, DISPLAY=display, XDG_RUNTIME_DIR=runtime)
-    env.pop("WAYLAND_DISPLAY", None)
-    processes.start(["weston", "--backend=x11-backend.so", "--use-pixman",
-                     "--shell=desktop-shell.so", "--config=" + config, "--socket=" + socket,
-                     "--width=%d" % output[0], "--height=%d" % output[1], "--idle-time=0"],
-                    env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-    if not wait_for(lambda: os.path.exists(os.path.join(runtime, socket)), 15):
+    env = dict(x11_env(display), XDG_RUNTIME_DIR=runtime)
+    processes.start(["weston", "--backend=x11-backend.so", "--use-pixman", "--socket=e2e",
+                     "--config=" + runtime + "/weston.ini", "--width=%d" % OUTPUT[0],
+                     "--height=%d" % OUTPUT[1], "--idle-time=0"], env=env, stderr=subprocess.DEVNULL)
+    if not wait_for(lambda: os.path.exists(runtime + "/e2e"), 15):
         skip("weston did not start")
-    client = dict(env, WAYLAND_DISPLAY=socket, QT_QPA_PLATFORM="wayland")
-    if not title_bars:
-        client["QT_WAYLAND_DISABLE_WINDOWDECORATION"] = "1"
-    client.pop("DISPLAY")
-    return client
+    return dict(env, WAYLAND_DISPLAY="e2e", QT_QPA_PLATFORM="wayland",
+                QT_WAYLAND_DISABLE_WINDOWDECORATION="1")
 
 
-# On weston's black desktop (weston's output at the top left of the X
-# screen) the pointer rests in the bottom right corner, where only the tip of
-# its arrow shows, within MARGIN pixels of the edges.
-BLACK = (0, 0, 0)
-MARGIN = 10
-
-
-def parked(output):
-    return output[0] - 1, output[1] - 1
-
-
-# The bounding box of what is not the black desktop on weston's output
-# right of x, the margin where the parked pointer's tip shows aside.
-def lit_rect(shot, output, x=0):
-    width, height = output[0] - MARGIN - x, output[1] - MARGIN
-    lit = [i for i, p in enumerate(shot.pixels(x, 0, width, height)) if p != BLACK]
-    return bounds([(x + i % width, i // width) for i in lit]) if lit else None
+# The bounds of what is not weston's black desktop right of x.
+def lit_rect(shot, x=0):
+    pixels = shot.pixels(x, 0, AREA[0] - x, AREA[1])
+    return bounds([(x + i % (AREA[0] - x), i // (AREA[0] - x)) for i, p in enumerate(pixels) if p != BLACK])
 
 
 def bounds(points):
     xs, ys = [p[0] for p in points], [p[1] for p in points]
-    return min(xs), min(ys), max(xs) - min(xs) + 1, max(ys) - min(ys) + 1
+    return (min(xs), min(ys), max(xs) - min(xs) + 1, max(ys) - min(ys) + 1) if points else None
 
 
-# Moves the pointer to its corner once weston draws it where it is
-# moved: weston moves its pointer by the X pointer's steps, from where it
-# first saw it, and stops it at its edges.
-def park_pointer(shot, output):
-    middle = (output[0] // 2, output[1] // 2)
+# Weston moves its pointer by the X pointer's steps from where it first saw
+# it, stopped at its edges: once it is drawn where moved, park it in the corner.
+def park_pointer(shot):
+    middle = (OUTPUT[0] // 2, OUTPUT[1] // 2)
 
     def drawn_in_the_middle():
         shot.move_pointer(0, 0)
         shot.move_pointer(*middle)
-        drawn = lit_rect(shot, output)
-        return drawn is not None and abs(drawn[0] - middle[0]) < 5 and \
-            abs(drawn[1] - middle[1]) < 5
+        drawn = lit_rect(shot)
+        return drawn is not None and abs(drawn[0] - middle[0]) + abs(drawn[1] - middle[1]) < 8
 
     if not wait_for(drawn_in_the_middle, 15, 0.2):
         skip("weston shows no pointer")
-    shot.move_pointer(*parked(output))
-    if not wait_for(lambda: lit_rect(shot, output) is None, 5):
-        sys.exit("FAIL: the pointer is not where it was moved to")
+    shot.move_pointer(*PARKED)
+    wait_for(lambda: lit_rect(shot) is None, 5) or sys.exit("FAIL: the pointer stays in sight")
 
 
-# Starts the program and waits until its window is drawn; returns the
-# window's rectangle and the process.
-def show_on_weston(processes, shot, program, env, output):
+# Starts the program under weston; its window's rectangle, once drawn, and the process.
+def show_on_weston(processes, shot, program, env):
     app = processes.start([program], env=env, stderr=subprocess.DEVNULL)
-    if not wait_for(lambda: lit_rect(shot, output) is not None, 20, 0.2):
-        sys.exit("FAIL: no window on the desktop (tallix %s)" %
-                 ("exited %d" % app.returncode if app.poll() is not None else "running"))
+    if not wait_for(lambda: lit_rect(shot), 20, 0.2):
+        sys.exit("FAIL: no window on the desktop (tallix status %s)" % app.poll())
     time.sleep(0.5)  # let it draw everything
-    return lit_rect(shot, output), app
+    return lit_rect(shot), app
 
 
-# Stands in for the desktop's opener: an `xdg-open` first on the PATH of the
-# environment it makes, which records what the program asks it to open, one
-# line each, and opens nothing; Qt asks xdg-open before any browser.
-class RecordingOpener:
-    def __init__(self, folder):
-        self._folder, self._log = folder, os.path.join(folder, "opened")
-        script = os.path.join(folder, "xdg-open")
-        with open(script, "w") as file:
-            file.write('#!/bin/sh\nprintf \'%%s\\n\' "$1" >> "%s"\n' % self._log)
-        os.chmod(script, 0o755)
-
-    def environment(self, env):
-        return dict(env, PATH=self._folder + os.pathsep + env.get("PATH", ""))
-
-    def opened(self):
-        if not os.path.exists(self._log):
-            return []
-        with open(self._log) as file:
-            return file.read().splitlines()
+# env with an xdg-open first on its PATH that records what it is asked to
+# open, and a function that lists that.
+def recording_opener(processes, env):
+    folder = processes.folder()
+    with open(folder + "/xdg-open", "w") as file:
+        file.write('#!/bin/sh\necho "$1" >> %s/opened\n' % folder)
+    os.chmod(folder + "/xdg-open", 0o755)
+    opened = folder + "/opened"
+    return dict(env, PATH=folder + os.pathsep + env["PATH"]), \
+        lambda: open(opened).read().splitlines() if os.path.exists(opened) else []
 
 
 def wait_for(condition, seconds, step=0.05):
     deadline = time.monotonic() + seconds
-    while time.monotonic() < deadline:
-        if condition():
-            return True
+    while time.monotonic() < deadline and not condition():
         time.sleep(step)
     return condition()
 
@@ -203,12 +142,11 @@ def xdotool(display, *args):
 
 # (x, y, width, height) of the window with that id.
 def window_geometry(display, window):
-    values = dict(line.split("=") for line in
-                  xdotool(display, "getwindowgeometry", "--shell", window).splitlines())
-    return tuple(int(values[key]) for key in ("X", "Y", "WIDTH", "HEIGHT"))
+    shell = dict(line.split("=") for line in
+                 xdotool(display, "getwindowgeometry", "--shell", window).splitlines())
+    return tuple(int(shell[key]) for key in ("X", "Y", "WIDTH", "HEIGHT"))
 
 
-# The ids of the shown windows that `xdotool search` finds.
 def visible_windows(display, *search):
     return xdotool(display, "search", "--onlyvisible", *search).split()
 
@@ -220,8 +158,7 @@ def shown_window(display, title):
     return visible_windows(display, "--name", "^%s$" % title)[0]
 
 
-# Starts the program on the X display alone and waits until its main
-# window is shown and drawn; returns that window's id and rectangle.
+# Starts the program on X alone; its main window's id and rectangle once drawn.
 def show_on_x11(processes, program, display, env=None):
     processes.start([program], env=env or x11_env(display))
     window = shown_window(display, "Tallix")
@@ -230,7 +167,10 @@ def show_on_x11(processes, program, display, env=None):
 
 
 class _XImage(ctypes.Structure):
-    _fields_ = [("width", ctypes.c_int), ("height", ctypes.c_int)]
+    _fields_ = [(name, ctypes.c_int) for name in ("width", "height", "xoffset", "format")] + \
+        [("data", ctypes.c_void_p)] + [(name, ctypes.c_int) for name in (
+            "byte_order", "bitmap_unit", "bitmap_bit_order", "bitmap_pad", "depth",
+            "bytes_per_line", "bits_per_pixel")]
 
 
 # The pointer and the pixels of an X display's root window.
@@ -238,109 +178,83 @@ class Screen:
     def __init__(self, display):
         x = self._x = ctypes.CDLL(ctypes.util.find_library("X11") or "libX11.so.6")
         ptr, win, i, u = ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_uint
-        image = ctypes.POINTER(_XImage)
         for name, result, args in [
                 ("XOpenDisplay", ptr, [ctypes.c_char_p]), ("XDefaultRootWindow", win, [ptr]),
-                ("XWarpPointer", None, [ptr, win, win, i, i, u, u, i, i]),
-                ("XSync", None, [ptr, i]), ("XGetImage", image, [ptr, win, i, i, u, u, win, i]),
-                ("XGetPixel", win, [image, i, i]), ("XDestroyImage", None, [image]),
+                ("XWarpPointer", None, [ptr, win, win, i, i, u, u, i, i]), ("XSync", None, [ptr, i]),
+                ("XGetImage", ctypes.POINTER(_XImage), [ptr, win, i, i, u, u, win, i]),
+                ("XDestroyImage", None, [ctypes.POINTER(_XImage)]),
                 ("XCreateSimpleWindow", win, [ptr, win, i, i, u, u, u, win, win]),
                 ("XMapRaised", None, [ptr, win]), ("XDestroyWindow", None, [ptr, win])]:
             getattr(x, name).restype, getattr(x, name).argtypes = result, args
         self._display = x.XOpenDisplay(display.encode())
-        if not self._display:
-            raise RuntimeError("cannot open display " + display)
         self._root = x.XDefaultRootWindow(self._display)
 
-    # Moves the pointer as a user would: the windows it crosses get
-    # their motion, enter and leave events.
+    # Warps the pointer: the windows it crosses get their enter and leave events.
     def move_pointer(self, x, y):
         self._x.XWarpPointer(self._display, 0, self._root, 0, 0, 0, 0, x, y)
         self._x.XSync(self._display, 0)
 
-    # Maps a black window of another client over the rectangle, on top
-    # of every other; returns its id for uncover().
+    # Maps a black window of another client over the rectangle, on top;
+    # returns what takes it away.
     def cover(self, x, y, width, height):
-        window = self._x.XCreateSimpleWindow(self._display, self._root, x, y, width, height,
-                                             0, 0, 0)
+        window = self._x.XCreateSimpleWindow(self._display, self._root, x, y, width, height, 0, 0, 0)
         self._x.XMapRaised(self._display, window)
         self._x.XSync(self._display, 0)
-        return window
+        return lambda: self._x.XDestroyWindow(self._display, window) or self._x.XSync(self._display, 0)
 
-    def uncover(self, window):
-        self._x.XDestroyWindow(self._display, window)
-        self._x.XSync(self._display, 0)
-
-    # The (r, g, b) of every pixel of the rectangle, row by row.
+    # The (r, g, b) of every pixel of the rectangle, row by row (32 bits a
+    # pixel, blue first, as Xvfb's 24-bit screen stores them).
     def pixels(self, x, y, width, height):
-        all_planes, z_pixmap = 0xFFFFFFFF, 2
-        image = self._x.XGetImage(self._display, self._root, x, y, width, height,
-                                  all_planes, z_pixmap)
-        try:
-            return [((p >> 16) & 255, (p >> 8) & 255, p & 255)
-                    for p in (self._x.XGetPixel(image, i, j)
-                              for j in range(height) for i in range(width))]
-        finally:
-            self._x.XDestroyImage(image)
+        image = self._x.XGetImage(self._display, self._root, x, y, width, height, 0xFFFFFFFF, 2)
+        line = image.contents.bytes_per_line
+        data = ctypes.string_at(image.contents.data, line * height)
+        self._x.XDestroyImage(image)
+        return [(data[j + 2], data[j + 1], data[j]) for row in range(height)
+                for j in range(row * line, row * line + 4 * width, 4)]
 
 
-# The contrast ratio of two (r, g, b) colours as accessibility
-# guidelines define it: 1 for equal colours, 21 for black on white.
+# The contrast ratio of two colours as accessibility guidelines define it:
+# 1 for equal colours, 21 for black on white.
 def contrast(a, b):
     light, dark = sorted((luminance(a), luminance(b)), reverse=True)
     return (light + 0.05) / (dark + 0.05)
 
 
-# The relative luminance of an (r, g, b) colour: 0 for black, 1 for white.
 def luminance(colour):
     linear = [c / 12.92 if c <= 0.04045 else ((c + 0.055) / 1.055) ** 2.4
               for c in (channel / 255 for channel in colour)]
     return 0.2126 * linear[0] + 0.7152 * linear[1] + 0.0722 * linear[2]
 
 
-# How many pixels have the orange of a button's hot ring; no other look
-# of a button, nor the window around it, has such a colour.
-def hot_pixels(pixels):
-    return sum(1 for r, g, b in pixels if r >= 200 and 90 <= g <= 200 and b <= 100)
-
-
-def read_layout(path):
-    with open(path) as file:
-        return json.load(file)
+# Whether a button's hot ring shows: its orange is in no other look, nor around it.
+def hot(shot, rect):
+    return any(r >= 200 and 90 <= g <= 200 and b <= 100 for r, g, b in shot.pixels(*rect))
 
 
 # A window's client area in pixels at 96 dpi, from its layout's twips.
 def layout_size(path):
-    layout = read_layout(path)
+    layout = json.load(open(path))
     return round(layout["width"] / 15), round(layout["height"] / 15)
 
 
-# (layout entry, rectangle in pixels at 96 dpi from the client area at
-# `origin`) of every control of a layout that has a box (a line has none).
-def _boxes(path, origin):
-    for control in read_layout(path)["controls"]:
-        if "left" in control:
-            left, top = round(control["left"] / 15), round(control["top"] / 15)
+# The screen rectangle of each control of a layout with its client area at
+# origin, by name and, for a button, also by caption.
+def rects(path, origin=(0, 0)):
+    found = {}
+    for control in json.load(open(path))["controls"]:
+        if "left" in control:  # a line has no box
+            left, top = (round(control[k] / 15) for k in ("left", "top"))
             right = round((control["left"] + control["width"]) / 15)
             bottom = round((control["top"] + control["height"]) / 15)
-            yield control, (origin[0] + left, origin[1] + top, right - left, bottom - top)
+            rect = (origin[0] + left, origin[1] + top, right - left, bottom - top)
+            caption = control.get("properties", {}).get("caption", control["name"])
+            found[control["name"]] = found[caption] = rect
+    return found
 
 
-def control_rects(path, origin=(0, 0)):
-    return {control["name"]: rect for control, rect in _boxes(path, origin)}
-
-
-# The rectangle of every button of a layout, by its caption.
-def key_rects(path, origin=(0, 0)):
-    return {control["properties"]["caption"]: rect for control, rect in _boxes(path, origin)
-            if "XPButton" in control.get("class", "")}
-
-
-# Whether two (x, y, width, height) rectangles share a pixel.
 def overlaps(a, b):
     return a[0] < b[0] + b[2] and b[0] < a[0] + a[2] and a[1] < b[1] + b[3] and b[1] < a[1] + a[3]
 
 
 def centre(rect):
-    x, y, width, height = rect
-    return x + width // 2, y + height // 2
+    return rect[0] + rect[2] // 2, rect[1] + rect[3] // 2
