@@ -1,6 +1,6 @@
 #include "ui/HelpCommand.h"
 #include "tests/support/RecordingDesktopService.h"
-#include "tests/ui/TableRows.h"
+#include "tests/support/TableRows.h"
 
 #include <QDir>
 #include <QFile>

@@ -3,7 +3,7 @@
 #include "controls/XPButton.h"
 #include "tests/support/RecordingDesktopService.h"
 #include "tests/support/RecordingMessageService.h"
-#include "tests/ui/TableRows.h"
+#include "tests/support/TableRows.h"
 #include "ui/CommandButtons.h"
 #include "ui/frmF2.h"
 #include "ui/frmMain.h"
