@@ -112,7 +112,6 @@ private slots:
         const Expected& expected = kExpected[row];
         MainWindowHarness harness;
         const QWidget* control = harness.Find(expected.control, expected.inAbout);
-        QVERIFY(control != nullptr);
         for (auto group : {QPalette::Active, QPalette::Inactive}) {
             QCOMPARE(control->palette().color(group, expected.role).name(), expected.color.name());
         }
