@@ -1,6 +1,6 @@
 #include "controls/XPButton.h"
-#include "platform/PointerProbe.h"
 #include "tests/support/RecordingMessageService.h"
+#include "tests/support/TableRows.h"
 
 #include <QAccessible>
 #include <QCursor>
@@ -41,20 +41,41 @@ public:
     QStringList lines;
 };
 
-// The application's own answers, counted.
-class CountingProbe final : public tallix::PointerProbe {
-public:
-    tallix::PointerSample Sample() override {
-        ++polls;
-        return direct.Sample();
-    }
-    tallix::DirectPointerProbe direct;
-    int polls = 0;
-};
-
 bool ShowsPressed(XPButton& button) {
     return QAccessible::queryAccessibleInterface(&button)->state().pressed;
 }
+
+// A left or right press at (30, 10) with or without Shift, and where it is
+// released. A click is a left press on the control released over its shape.
+struct Press {
+    const char* name;
+    bool left, shift;
+    int releaseX, releaseY;
+    QString events;
+};
+const Press kPresses[] = {
+    {"left clicks", true, false, 30, 10, "MouseDown 1 0 30 10, MouseUp 1 0 30 10, Click"},
+    {"shift and right do not click", false, true, 30, 10, "MouseDown 2 1 30 10, MouseUp 2 1 30 10"},
+    {"released on a rounded-off corner", true, false, 0, 0, "MouseDown 1 0 30 10, MouseUp 1 0 0 0"},
+};
+
+// A key clicked with the text the window system types with it.
+struct Key {
+    const char* name;
+    Qt::Key key;
+    Qt::KeyboardModifier modifier;
+    QString text, events;
+};
+const Key kKeys[] = {
+    {"Return clicks after its key press", Qt::Key_Return, Qt::NoModifier, "\r",
+     "KeyDown 13 0, KeyPress 13, Click, KeyUp 13 0"},
+    {"space does not click", Qt::Key_Space, Qt::NoModifier, " ",
+     "KeyDown 32 0, KeyPress 32, KeyUp 32 0"},
+    {"shifted letter", Qt::Key_A, Qt::ShiftModifier, "A",
+     "KeyDown 16 1, KeyDown 65 1, KeyPress 65, KeyUp 65 1, KeyUp 16 0"},
+    {"keypad digit", Qt::Key_7, Qt::KeypadModifier, "7", "KeyDown 103 0, KeyPress 55, KeyUp 103 0"},
+    {"function key types nothing", Qt::Key_F2, Qt::NoModifier, "", "KeyDown 113 0, KeyUp 113 0"},
+};
 
 } // namespace
 
@@ -97,45 +118,30 @@ private slots:
     }
     void cleanup() { window_.reset(); }
 
-    // A click is a left press on the control released over its shape.
-    void mouse_data() {
-        QTest::addColumn<Qt::MouseButton>("which");
-        QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
-        QTest::addColumn<bool>("pressed");
-        QTest::addColumn<QPoint>("releasedAt");
-        QTest::addColumn<QString>("events");
-        const Qt::KeyboardModifiers none;
-        QTest::newRow("left clicks") << Qt::LeftButton << none << true << QPoint(30, 10)
-                                     << "MouseDown 1 0 30 10, MouseUp 1 0 30 10, Click";
-        QTest::newRow("shift and right do not click")
-            << Qt::RightButton << Qt::KeyboardModifiers(Qt::ShiftModifier) << true << QPoint(30, 10)
-            << "MouseDown 2 1 30 10, MouseUp 2 1 30 10";
-        QTest::newRow("released on a rounded-off corner")
-            << Qt::LeftButton << none << true << QPoint(0, 0)
-            << "MouseDown 1 0 30 10, MouseUp 1 0 0 0";
-        QTest::newRow("release after a click, never pressed")
-            << Qt::LeftButton << none << false << QPoint(30, 10)
-            << "MouseDown 1 0 30 10, MouseUp 1 0 30 10, Click, MouseUp 1 0 30 10";
-    }
+    void mouse_data() { tallix::testing::AddTableRows(kPresses); }
     void mouse() {
-        QFETCH(Qt::MouseButton, which);
-        QFETCH(Qt::KeyboardModifiers, modifiers);
-        QFETCH(bool, pressed);
-        QFETCH(QPoint, releasedAt);
-        QFETCH(QString, events);
+        QFETCH(int, row);
+        const Press& press = kPresses[row];
+        const Qt::MouseButton which = press.left ? Qt::LeftButton : Qt::RightButton;
+        const Qt::KeyboardModifiers modifiers = press.shift ? Qt::ShiftModifier : Qt::NoModifier;
         EventLog log(*button_);
-        if (pressed) {
-            Mouse(QTest::MousePress, which, {30, 10}, modifiers);
-            QCOMPARE(ShowsPressed(*button_), which == Qt::LeftButton);
-            Mouse(QTest::MouseRelease, which, releasedAt, modifiers);
-        } else { // the window drops such a release; another container may not
-            Mouse(QTest::MouseClick, which, releasedAt);
-            QMouseEvent release(QEvent::MouseButtonRelease, releasedAt,
-                                button_->mapToGlobal(releasedAt), which, {}, modifiers);
-            QCoreApplication::sendEvent(button_, &release);
-        }
+        Mouse(QTest::MousePress, which, {30, 10}, modifiers);
+        QCOMPARE(ShowsPressed(*button_), press.left);
+        Mouse(QTest::MouseRelease, which, {press.releaseX, press.releaseY}, modifiers);
         QVERIFY(!ShowsPressed(*button_));
-        QCOMPARE(log.lines.join(", "), events);
+        QCOMPARE(log.lines.join(", "), press.events);
+    }
+
+    // A release the control never had the press of does not click, even
+    // after a click: the window drops it, another container may not.
+    void releaseWithoutPress() {
+        EventLog log(*button_);
+        Mouse(QTest::MouseClick, Qt::LeftButton, {30, 10});
+        QMouseEvent release(QEvent::MouseButtonRelease, QPoint(30, 10),
+                            button_->mapToGlobal(QPoint(30, 10)), Qt::LeftButton, {}, {});
+        QCoreApplication::sendEvent(button_, &release);
+        QCOMPARE(log.lines.join(", "),
+                 "MouseDown 1 0 30 10, MouseUp 1 0 30 10, Click, MouseUp 1 0 30 10");
     }
 
     // The second press of a double click is the double click alone.
@@ -146,35 +152,13 @@ private slots:
                  "MouseDown 1 0 7 8, MouseUp 1 0 7 8, Click, DoubleClick, MouseUp 1 0 7 8");
     }
 
-    // Each row gives the key with the text the window system types with it.
-    void keys_data() {
-        QTest::addColumn<Qt::Key>("key");
-        QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("events");
-        const Qt::KeyboardModifiers none;
-        QTest::newRow("Return clicks after its key press")
-            << Qt::Key_Return << none << "\r"
-            << "KeyDown 13 0, KeyPress 13, Click, KeyUp 13 0";
-        QTest::newRow("space does not click") << Qt::Key_Space << none << " "
-                                              << "KeyDown 32 0, KeyPress 32, KeyUp 32 0";
-        QTest::newRow("shifted letter")
-            << Qt::Key_A << Qt::KeyboardModifiers(Qt::ShiftModifier) << "A"
-            << "KeyDown 16 1, KeyDown 65 1, KeyPress 65, KeyUp 65 1, KeyUp 16 0";
-        QTest::newRow("keypad digit")
-            << Qt::Key_7 << Qt::KeyboardModifiers(Qt::KeypadModifier) << "7"
-            << "KeyDown 103 0, KeyPress 55, KeyUp 103 0";
-        QTest::newRow("function key types nothing") << Qt::Key_F2 << none << ""
-                                                    << "KeyDown 113 0, KeyUp 113 0";
-    }
+    void keys_data() { tallix::testing::AddTableRows(kKeys); }
     void keys() {
-        QFETCH(Qt::Key, key);
-        QFETCH(Qt::KeyboardModifiers, modifiers);
-        QFETCH(QString, text);
-        QFETCH(QString, events);
+        QFETCH(int, row);
+        const Key& key = kKeys[row];
         EventLog log(*button_);
-        QTest::sendKeyEvent(QTest::Click, button_, key, text, modifiers);
-        QCOMPARE(log.lines.join(", "), events);
+        QTest::sendKeyEvent(QTest::Click, button_, key.key, key.text, key.modifier);
+        QCOMPARE(log.lines.join(", "), key.events);
     }
 
     // Losing the focus does not lift a held space, nor do the releases the
@@ -273,8 +257,6 @@ private slots:
     // windows the poll rests: no tick comes after the one that finds it
     // outside, until the pointer enters a window again.
     void hoverEntersLeavesAndRestsOutsideEveryWindow() {
-        CountingProbe probe;
-        button_->setPointerProbe(&probe);
         const QTimer* poll = button_->findChild<QTimer*>("tmrCheck");
         QSignalSpy enters(button_, &XPButton::MouseEnters);
         QSignalSpy leaves(button_, &XPButton::MouseLeaves);
@@ -292,9 +274,9 @@ private slots:
         QCOMPARE(leaves.count(), 1);
         QCursor::setPos(window_->geometry().bottomRight() + QPoint(40, 40));
         QTRY_VERIFY(!poll->isActive());
-        const int polls = probe.polls;
+        QSignalSpy ticks(poll, &QTimer::timeout);
         QTest::qWait(200); // four poll periods
-        QCOMPARE(probe.polls, polls);
+        QCOMPARE(ticks.count(), 0);
         QCOMPARE(leaves.count(), 1);
         PointAt({29, 11});
         QTRY_COMPARE(enters.count(), 2);

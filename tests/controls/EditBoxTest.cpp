@@ -1,9 +1,27 @@
 #include "controls/EditBox.h"
+#include "tests/support/TableRows.h"
 
 #include <QSignalSpy>
 #include <QtTest>
 
 using tallix::EditBox;
+
+namespace {
+
+// SetText leaves the caret at the start with nothing selected. SelStart
+// counts the characters before the caret or the selection; setting it to
+// NewValue leaves nothing selected, the caret clamped to the text.
+struct Selection {
+    const char* name;
+    int start, length, selStart, NewValue, caret;
+};
+const Selection kSelections[] = {
+    {"selected forward, set beyond the end", 1, 3, 1, 9, 5},
+    {"selected backward, set negative", 4, -3, 1, -1, 0},
+    {"caret at the end, set at the start", 5, 0, 5, 0, 0},
+};
+
+} // namespace
 
 // The caret and selection contract of the edit box, and the key-press
 // handlers that see every typed character first.
@@ -11,36 +29,21 @@ class EditBoxTest : public QObject {
     Q_OBJECT
 
 private slots:
-    // SetText leaves the caret at the start with nothing selected. SelStart
-    // counts the characters before the caret or the selection; setting it
-    // leaves nothing selected, clamped to the text.
-    void selStartReadAndSet_data() {
-        QTest::addColumn<int>("start");
-        QTest::addColumn<int>("length");
-        QTest::addColumn<int>("selStart");
-        QTest::addColumn<int>("NewValue");
-        QTest::addColumn<int>("caret");
-        QTest::newRow("selected forward, set beyond the end") << 1 << 3 << 1 << 9 << 5;
-        QTest::newRow("selected backward, set negative") << 4 << -3 << 1 << -1 << 0;
-        QTest::newRow("caret at the end, set at the start") << 5 << 0 << 5 << 0 << 0;
-    }
+    void selStartReadAndSet_data() { tallix::testing::AddTableRows(kSelections); }
     void selStartReadAndSet() {
-        QFETCH(int, start);
-        QFETCH(int, length);
-        QFETCH(int, selStart);
-        QFETCH(int, NewValue);
-        QFETCH(int, caret);
+        QFETCH(int, row);
+        const Selection& selection = kSelections[row];
         EditBox box;
         box.SetText("xyz");
         box.selectAll();
         box.SetText("abcde");
         QCOMPARE(box.cursorPosition(), 0);
         QVERIFY(!box.hasSelectedText());
-        box.setSelection(start, length);
-        QCOMPARE(box.SelStart(), selStart);
-        box.SetSelStart(NewValue);
+        box.setSelection(selection.start, selection.length);
+        QCOMPARE(box.SelStart(), selection.selStart);
+        box.SetSelStart(selection.NewValue);
         QVERIFY(!box.hasSelectedText());
-        QCOMPARE(box.SelStart(), caret);
+        QCOMPARE(box.SelStart(), selection.caret);
     }
 
     // Typed characters are offered first; both enter keys come as 13, and a

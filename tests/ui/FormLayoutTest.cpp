@@ -47,8 +47,6 @@ const Change kChanges[] = {
      "unknown setting \"captoin\""},
     {"property the button lacks", "\"colorstyle\": 3", "\"colourstyle\": 3", kInsertButton,
      "has no property \"colourstyle\""},
-    {"empty colour", "\"backColor\": \"#ffffff\"", "\"backColor\": \"\"", "",
-     "\"backColor\" is not a colour"},
     {"short colour", "\"backColor\": \"#ffffff\"", "\"backColor\": \"#fff\"", "",
      "\"backColor\" is not a colour"},
     {"colour not in hex", "\"backColor\": \"#ffffff\"", "\"backColor\": \"#fffffg\"", "",

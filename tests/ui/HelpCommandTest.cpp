@@ -1,6 +1,6 @@
 #include "ui/HelpCommand.h"
 #include "tests/support/RecordingDesktopService.h"
-#include "tests/ui/TableRows.h"
+#include "tests/support/TableRows.h"
 
 #include <QDir>
 #include <QFile>
@@ -11,25 +11,21 @@ using tallix::testing::RecordingDesktopService;
 
 namespace {
 
-// An installation laid out under a temporary prefix, so never a fixed one:
-// the program in bin/, the installed page in share/tallix/; which of the two pages exist, and the
-// one Help should ask for ("" for none).
+// An installation under a temporary prefix, never a fixed one: the program
+// in bin/, the installed page in share/tallix/; which of the two pages
+// exist, and the one Help asks the desktop for ("" for none).
 struct Layout {
     const char* name;
     bool beside, installed;
     QString expected;
 };
+const QString kBeside = "bin/help.htm", kInstalled = "share/tallix/help.htm";
 const Layout kLayouts[] = {
-    {"the page beside the program (build tree)", true, false, "bin/help.htm"},
-    {"the installed page", false, true, "share/tallix/help.htm"},
-    {"beside wins over installed", true, true, "bin/help.htm"},
+    {"the page beside the program (build tree)", true, false, kBeside},
+    {"the installed page", false, true, kInstalled},
+    {"beside wins over installed", true, true, kBeside},
     {"neither: nothing is asked", false, false, ""},
 };
-
-bool CreatePage(const QDir& root, const QString& path) {
-    return root.mkpath(QFileInfo(path).path()) &&
-           QFile(root.filePath(path)).open(QIODevice::WriteOnly);
-}
 
 } // namespace
 
@@ -44,18 +40,16 @@ private slots:
         const Layout& layout = kLayouts[row];
         QTemporaryDir prefix;
         const QDir root(prefix.path());
-        QVERIFY(root.mkpath("bin"));
-        QVERIFY(!layout.beside || CreatePage(root, "bin/help.htm"));
-        QVERIFY(!layout.installed || CreatePage(root, "share/tallix/help.htm"));
-
+        QVERIFY(root.mkpath("bin") && root.mkpath("share/tallix"));
+        for (const auto& [exists, page] :
+             {std::pair(layout.beside, kBeside), std::pair(layout.installed, kInstalled)}) {
+            QVERIFY(!exists || QFile(root.filePath(page)).open(QIODevice::WriteOnly));
+        }
         RecordingDesktopService desktop;
         tallix::ShowHelp(desktop, QDir(root.filePath("bin")));
-
-        QList<QUrl> expected;
-        if (!layout.expected.isEmpty()) {
-            expected << QUrl::fromLocalFile(root.filePath(layout.expected));
-        }
-        QCOMPARE(desktop.opened, expected);
+        QCOMPARE(desktop.opened, layout.expected.isEmpty()
+                                     ? QList<QUrl>()
+                                     : QList{QUrl::fromLocalFile(root.filePath(layout.expected))});
     }
 };
 

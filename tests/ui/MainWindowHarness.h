@@ -3,7 +3,7 @@
 #include "controls/XPButton.h"
 #include "tests/support/RecordingDesktopService.h"
 #include "tests/support/RecordingMessageService.h"
-#include "tests/ui/TableRows.h"
+#include "tests/support/TableRows.h"
 #include "ui/CommandButtons.h"
 #include "ui/frmF2.h"
 #include "ui/frmMain.h"
@@ -13,28 +13,23 @@
 
 #include <functional>
 #include <memory>
-#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
 
 namespace tallix::testing {
 
-// A shown and active main window whose message boxes and desktop are
-// recorded. Its About command is counted and runs aboutBox, the real modal
-// box by default. Results carry decimalSeparator when one is given, else the
-// separator the window finds in the environment.
+// A shown main window, active where the window system allows (the tests
+// that rely on the focus check it), whose message boxes and desktop are
+// recorded. Its About command runs aboutBox, the real modal box by default.
 class MainWindowHarness {
 public:
-    explicit MainWindowHarness(std::function<void(DesktopService&, QWidget*)> aboutBox = &ShowAbout,
-                               std::optional<std::string> decimalSeparator = std::nullopt)
-        : window(std::make_unique<frmMain>(Services(std::move(aboutBox), decimalSeparator))) {
+    explicit MainWindowHarness(std::function<void(DesktopService&, QWidget*)> aboutBox = &ShowAbout)
+        : window(
+              std::make_unique<frmMain>(frmMainServices{messages, desktop, std::move(aboutBox)})) {
         window->show();
         window->activateWindow();
-        // The tests that rely on the focus check it themselves.
-        if (!QTest::qWaitForWindowActive(window.get())) {
-            qWarning("the main window did not become active");
-        }
+        static_cast<void>(QTest::qWaitForWindowActive(window.get()));
     }
 
     EditBox& Text1() const { return window->Text1(); }
@@ -81,24 +76,9 @@ public:
         return boxes;
     }
 
-private:
-    frmMainServices Services(std::function<void(DesktopService&, QWidget*)> aboutBox,
-                             const std::optional<std::string>& decimalSeparator) {
-        frmMainServices services{.messages = messages,
-                                 .desktop = desktop,
-                                 .showAbout = [this, aboutBox = std::move(aboutBox)](
-                                                  DesktopService& desktop, QWidget* owner) {
-                                     ++aboutCount;
-                                     aboutBox(desktop, owner);
-                                 }};
-        services.decimalSeparator = decimalSeparator.value_or(services.decimalSeparator);
-        return services;
-    }
-
 public:
     RecordingMessageService messages;
     RecordingDesktopService desktop;
-    int aboutCount = 0;
     std::unique_ptr<frmMain> window;
     std::unique_ptr<frmF2> about;
 };
