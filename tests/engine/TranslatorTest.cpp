@@ -80,6 +80,7 @@ const TranslationCase kCases[] = {
     {"DeleteCharacter", "1+\x7F", "1", "Unexpected character encountered", 2},
     {"NonAsciiByte", "\xC3\xA9", "", "Unexpected character encountered", 1},
     {"UndefinedNameKeepsCase", "1+Foo_Bar", "1", "Undefined symbol : 'Foo_Bar'", 2},
+    {"AlphabetsEndsAreNameCharacters", "1+aZ_zA", "1", "Undefined symbol : 'aZ_zA'", 2},
     {"FunctionNamesDoNotJoin", "sinsin(x)", "", "Undefined symbol : 'sinsin'", 0},
     // Edit-box-sized texts translate without recursion or a deep native stack.
     {"DeepNesting", Repeat("(", 16000) + "1" + Repeat(")", 16000), "1"},
