@@ -5,6 +5,8 @@
 
 #include <QMetaProperty>
 
+#include <vector>
+
 namespace tallix {
 
 QFont XPButtonDesignFont() {
@@ -35,18 +37,23 @@ const std::array<XPButtonProperty, kXPButtonPropertyCount>& XPButtonProperties()
 
 namespace {
 
-// The rows' Qt properties in the table's order, looked up by name once:
-// every button of a window loads them at start-up.
-const std::array<QMetaProperty, kXPButtonPropertyCount>& RowProperties() {
-    static const std::array<QMetaProperty, kXPButtonPropertyCount> properties = [] {
-        std::array<QMetaProperty, kXPButtonPropertyCount> found;
+// A row with its Qt property, looked up by name once: every button of a
+// window loads the rows at start-up.
+struct BoundRow {
+    const XPButtonProperty& row;
+    QMetaProperty property;
+};
+
+const std::vector<BoundRow>& BoundRows() {
+    static const std::vector<BoundRow> rows = [] {
+        std::vector<BoundRow> bound;
         const QMetaObject& meta = XPButton::staticMetaObject;
-        for (std::size_t i = 0; i < found.size(); ++i) {
-            found[i] = meta.property(meta.indexOfProperty(XPButtonProperties()[i].key));
+        for (const XPButtonProperty& row : XPButtonProperties()) {
+            bound.push_back({row, meta.property(meta.indexOfProperty(row.key))});
         }
-        return found;
+        return bound;
     }();
-    return properties;
+    return rows;
 }
 
 // A value read from a bag as the property's type; one that does not convert
@@ -73,9 +80,7 @@ QVariant Converted(const QVariant& stored, const QMetaProperty& property, const 
 // Each assignment goes through the property's setter, so each notifies the
 // container and repaints, in the table's order.
 void XPButton::InitProperties() {
-    for (std::size_t i = 0; i < RowProperties().size(); ++i) {
-        const XPButtonProperty& row = XPButtonProperties()[i];
-        const QMetaProperty& property = RowProperties()[i];
+    for (const auto& [row, property] : BoundRows()) {
         switch (row.newInstance) {
         case NewInstance::TakesDefault:
             property.write(this, row.defaultValue);
@@ -91,9 +96,7 @@ void XPButton::InitProperties() {
 }
 
 void XPButton::ReadProperties(const PropertyBag& bag) {
-    for (std::size_t i = 0; i < RowProperties().size(); ++i) {
-        const XPButtonProperty& row = XPButtonProperties()[i];
-        const QMetaProperty& property = RowProperties()[i];
+    for (const auto& [row, property] : BoundRows()) {
         const QVariant current = property.read(this);
         const QVariant& missing =
             row.newInstance == NewInstance::KeepsCurrent ? current : row.defaultValue;
@@ -106,10 +109,8 @@ void XPButton::ReadProperties(const PropertyBag& bag) {
 // Compared with the row's default even for the font: against the current one,
 // a changed font would equal its own default and never be saved.
 void XPButton::WriteProperties(PropertyBag& bag) const {
-    for (std::size_t i = 0; i < RowProperties().size(); ++i) {
-        const XPButtonProperty& row = XPButtonProperties()[i];
-        bag.WriteProperty(QString::fromLatin1(row.key), RowProperties()[i].read(this),
-                          row.defaultValue);
+    for (const auto& [row, property] : BoundRows()) {
+        bag.WriteProperty(QString::fromLatin1(row.key), property.read(this), row.defaultValue);
     }
 }
 

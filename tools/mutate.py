@@ -34,7 +34,6 @@ TOKEN = re.compile(r" (?:==|!=|<=|>=|<|>|&&|\|\||\+|-|\*|/) |\btrue\b|\bfalse\b"
 # pay for the real window systems.
 SLOW = "^(e2e_|install_|layers)"
 REPO = pathlib.Path(__file__).resolve().parent.parent
-STARTERS = {}
 
 
 def code_part(line):
@@ -102,14 +101,20 @@ def executables(build):
 
 def starters(build):
     """For each program, the test executables that start it by a built-in path."""
-    tests = [path for path in pathlib.Path(build, "tests").glob("*") if path.is_file()]
-    return {str(program): {str(test) for test in tests if str(program).encode() in test.read_bytes()}
-            for program in pathlib.Path(build, "bin").glob("*") if program.is_file()}
+    programs = [str(path) for path in pathlib.Path(build, "bin").glob("*") if path.is_file()]
+    found = {program: set() for program in programs}
+    for test in pathlib.Path(build, "tests").glob("*"):
+        if test.is_file():
+            contents = test.read_bytes()
+            for program in programs:
+                if program.encode() in contents:
+                    found[program].add(str(test))
+    return found
 
 
-def affected_tests(build, changed):
+def affected_tests(build, changed, starting):
     """The tests that run one of the changed executables, as (number, name)."""
-    for program, tests in STARTERS.items():
+    for program, tests in starting.items():
         if program in changed:
             changed = changed | tests
     listing = json.loads(run(["ctest", "--show-only=json-v1"], build)[1])["tests"]
@@ -117,7 +122,7 @@ def affected_tests(build, changed):
             if any(argument in changed for argument in test.get("command", []))]
 
 
-def verdict(build, jobs):
+def verdict(build, jobs, starting):
     """'caught <test>', 'missed' or 'no build' for the tree as it stands now.
     Only the tests whose executable the fault changed are run, fast ones first."""
     before = executables(build)
@@ -125,7 +130,7 @@ def verdict(build, jobs):
     if code != 0:
         return "no build"
     changed = {path for path, mtime in executables(build).items() if before.get(path) != mtime}
-    tests = affected_tests(build, changed)
+    tests = affected_tests(build, changed, starting)
     for slow in (False, True):
         numbers = [str(number) for number, name in tests if bool(re.match(SLOW, name)) == slow]
         if not numbers:
@@ -192,7 +197,7 @@ def main():
     parser.add_argument("--jobs", type=int, default=2)
     args = parser.parse_args()
     src, build = prepare(args.workdir.resolve(), args.jobs)
-    STARTERS.update(starters(build))
+    starting = starters(build)
     faults = [(f["what"], f["file"], f["old"], f["new"], None, None)
               for f in json.loads((REPO / "tools/planted_faults.json").read_text())
               if not args.random_from]
@@ -205,7 +210,7 @@ def main():
         (args.workdir / "planted").write_text(name)
         original = plant(src / name, old, new, line, column)
         try:
-            result = verdict(build, args.jobs)
+            result = verdict(build, args.jobs, starting)
         finally:
             (src / name).write_text(original)
             (args.workdir / "planted").unlink()
