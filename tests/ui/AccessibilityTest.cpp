@@ -118,11 +118,12 @@ private slots:
     // was; Insert then inserts the selected function.
     void functionSelectedByAssistiveTechnologyIsInserted() {
         MainWindowHarness harness;
-        QListWidget& list = harness.window->List1();
+        QListView& list = harness.window->List1();
         QAccessibleTableInterface* table = Interface(&list)->tableInterface();
-        const int sin = int(list.row(list.findItems("sin()", Qt::MatchExactly).front()));
-        QVERIFY(table->selectRow(sin));
-        QCOMPARE(list.currentRow(), 0);
+        const QModelIndex first = list.model()->index(0, 0);
+        QVERIFY(
+            table->selectRow(list.model()->match(first, Qt::DisplayRole, "sin()").front().row()));
+        QCOMPARE(list.currentIndex(), first);
         harness.Click(tallix::kInsertButton);
         QCOMPARE(harness.Text1().Text(), QString("sin("));
     }

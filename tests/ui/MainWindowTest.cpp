@@ -158,9 +158,10 @@ private slots:
         const QImage option = window.Option2().grab().toImage();
         QCOMPARE(option.pixelColor(option.width() - 1, 0), QColor(Qt::white));
         QVERIFY(harness.Text1().hasFocus());
-        QCOMPARE(window.List1().count(), qsizetype(std::size(kFunctionListEntries)));
-        QCOMPARE(window.List1().currentItem()->text(), QString("abs()"));
-        QVERIFY(window.List1().currentItem()->isSelected());
+        const QListView& list = window.List1();
+        QCOMPARE(list.model()->rowCount(), int(std::size(kFunctionListEntries)));
+        QCOMPARE(list.currentIndex().data().toString(), QString("abs()"));
+        QVERIFY(list.selectionModel()->isSelected(list.currentIndex()));
     }
 
     // The keypad's Enter reaches the edit box as the same 13 as Return.
@@ -203,8 +204,11 @@ private slots:
         EditBox& text = harness.Text1();
         text.SetText(edit.text);
         text.setSelection(edit.start, edit.length);
-        harness.window->List1().setCurrentRow(std::max(edit.entry, 0));
-        harness.window->List1().currentItem()->setSelected(edit.entry >= 0);
+        QListView& list = harness.window->List1();
+        list.setCurrentIndex(list.model()->index(std::max(edit.entry, 0), 0));
+        if (edit.entry < 0) {
+            list.selectionModel()->clearSelection();
+        }
         harness.Click(edit.button);
         QCOMPARE(text.Text(), edit.result);
         QCOMPARE(text.SelStart(), edit.caret);
@@ -279,8 +283,8 @@ private slots:
 
     void listShowsItsFocusWithDots() {
         MainWindowHarness harness;
-        QListWidget& list = harness.window->List1();
-        CheckFocusDots(*list.viewport(), list.visualItemRect(list.currentItem()), list,
+        QListView& list = harness.window->List1();
+        CheckFocusDots(*list.viewport(), list.visualRect(list.currentIndex()), list,
                        harness.Text1());
     }
 
