@@ -54,26 +54,15 @@ void DiskFull() {
     Redirect(open("/dev/full", O_WRONLY), STDOUT_FILENO);
 }
 
-// Standard output is a pipe whose reader has already gone.
-void ReaderGone() {
-    int ends[2];
-    if (pipe(ends) == 0) {
-        Redirect(ends[1], STDOUT_FILENO);
-        close(ends[0]);
-    }
-}
-
 const std::string kDiskFull = "tallix-cli: standard output: No space left on device\n";
 
 // A decimal separator is one character, ASCII or UTF-8, that no expression
 // holds, or one of the two an expression reads as its decimal point.
 CliCase Separator(const char* name, const std::string& separator, bool accepted) {
-    return {name,
-            {"--decimal-separator=" + separator, "1/4"},
-            "",
-            accepted ? 0 : 2,
-            accepted ? "0" + separator + "25\n" : "",
-            accepted ? "" : kBadSeparator};
+    const std::string out = accepted ? "0" + separator + "25\n" : "";
+    return {name, {"--decimal-separator=" + separator, "1/4"},
+            "",   accepted ? 0 : 2,
+            out,  accepted ? "" : kBadSeparator};
 }
 constexpr bool kAccepted = true;
 constexpr bool kRefused = false;
@@ -102,7 +91,8 @@ const CliCase kCases[] = {
     // default the program ends by it, as filters do.
     {"DiskFullAtTheEnd", {"1+1"}, "", 2, "", kDiskFull, DiskFull},
     {"DiskFullMidRun", {"--line-buffered"}, "1\n2\n", 2, "", kDiskFull, DiskFull},
-    {"ReaderGone", {}, "1+1\n", 128 + SIGPIPE, "", "", ReaderGone},
+    // Standard output a pipe whose reader has already gone.
+    {"ReaderGone", {}, "1+1\n", 128 + SIGPIPE, "", "", [] { int ends[2]; static_cast<void>(pipe(ends)); Redirect(ends[1], STDOUT_FILENO); close(ends[0]); }},
     {"InputIsDirectory", {}, "", 2, "", "tallix-cli: standard input: Is a directory\n", [] { Redirect(open("/", O_RDONLY), STDIN_FILENO); }},
     // Usage errors: status 2, nothing calculated, a pointer to --help.
     {"NegativeNumberWithoutDoubleDash", {"-1"}, "1+1\n", 2, "", "tallix-cli: unknown option '-1'" + kPutDashes + kTryHelp},

@@ -13,17 +13,13 @@ using tallix::cli::EncodeTypedLine;
 std::wstring Decode(std::string_view bytes) {
     tallix::cli::TypedCharacters typed;
     std::wstring characters;
-    const auto takeAll = [&] {
+    for (std::size_t i = 0; i <= bytes.size(); ++i) { // each byte, then the end
+        i < bytes.size() ? typed.Add(static_cast<unsigned char>(bytes[i]))
+                         : static_cast<void>(typed.Finish());
         while (typed.HasCharacter()) {
             characters.push_back(typed.Take());
         }
-    };
-    for (const char byte : bytes) {
-        typed.Add(static_cast<unsigned char>(byte));
-        takeAll();
     }
-    typed.Finish();
-    takeAll();
     return characters;
 }
 

@@ -39,17 +39,16 @@ TEST(Cls13, GrowsInStepsOfTenNeverShrinksAndKeepsValuesInOrder) {
             ASSERT_EQ(std::get<std::string>(stack.Pop()), text(i));
         }
     }
-    stack.Push(std::string("SIN"));
-    stack.Push(1.5f);
-    stack.Push(std::int16_t{1});
-    stack.Push(0.25);
-    EXPECT_EQ(std::get<double>(stack.GetPopValue()), 0.25);
-    EXPECT_EQ(stack.StackSize(), 4);
-    EXPECT_EQ(std::get<double>(stack.Pop()), 0.25);
-    EXPECT_EQ(std::get<std::int16_t>(stack.Pop()), 1);
-    EXPECT_EQ(std::get<float>(stack.Top()), 1.5f);
-    stack.Pop();
-    EXPECT_EQ(std::get<std::string>(stack.Pop()), "SIN");
+    // Each value comes back with its own tag, whichever way it is read.
+    const TaggedValue tagged[] = {std::string("SIN"), 1.5f, std::int16_t{1}, 0.25};
+    for (const TaggedValue& value : tagged) {
+        stack.Push(value);
+    }
+    for (int i = 3; i >= 0; --i) {
+        EXPECT_EQ(stack.GetPopValue(), tagged[i]);
+        EXPECT_EQ(stack.Top(), tagged[i]);
+        EXPECT_EQ(stack.Pop(), tagged[i]);
+    }
 }
 
 } // namespace
