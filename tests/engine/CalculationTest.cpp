@@ -66,14 +66,5 @@ TEST_P(CalculationSteps, GiveWhatEachStepGave) {
 INSTANTIATE_TEST_SUITE_P(Calculation, CalculationSteps, ::testing::ValuesIn(kCases),
                          testing::RowName{});
 
-// The translation alone stops before evaluating: postfix text, not a value.
-TEST(Calculation, TranslationAloneGivesThePostfixText) {
-    const PreparedTranslation steps = PrepareAndTranslate("2 x^2");
-    EXPECT_EQ(steps.prepared, "2x^2");
-    EXPECT_EQ(steps.translation.postfix, "2 XX 2 ^ * ");
-    EXPECT_FALSE(steps.translation.error);
-    EXPECT_FALSE(PrepareAndTranslate("3#").prepared);
-}
-
 } // namespace
 } // namespace tallix
