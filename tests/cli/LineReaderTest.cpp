@@ -16,8 +16,9 @@
 namespace {
 
 // Reads `stream` in pieces of at most `piece` bytes with a line limit of 5
-// and the smallest block, a byte, which leaves no room to spare, and writes what the reader
-// reports: each line in brackets, "long" for a refused one, "end" or "error".
+// and the smallest block, a byte, which leaves no room to spare, and writes
+// what the reader reports: each line in brackets, "long" for a refused one,
+// "end" or "error".
 std::string ReadAll(std::string_view stream, std::size_t piece, bool failAtEnd = false) {
     tallix::cli::LineReader reader(
         [&](char* buffer, std::size_t size) -> std::ptrdiff_t {
