@@ -15,13 +15,11 @@ std::string Described(const CalculationResult& result) {
     if (!result.prepared) {
         return "refused";
     }
-    const std::string prepared = *result.prepared + " | ";
-    if (result.translation.error) {
-        return prepared + SyntaxErrorPrompt(*result.translation.error);
-    }
-    return prepared + (result.evaluation.outcome == EvalOutcome::Value
-                           ? result.resultText
-                           : testing::OutcomeText(result.evaluation));
+    const EvaluationResult& e = result.evaluation;
+    return *result.prepared + " | " +
+           (result.translation.error          ? SyntaxErrorPrompt(*result.translation.error)
+            : e.outcome == EvalOutcome::Value ? result.resultText
+                                              : testing::OutcomeText(e));
 }
 
 // The translator's and the evaluator's tables hold their rules; these rows
