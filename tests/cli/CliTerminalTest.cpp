@@ -152,7 +152,7 @@ std::string Failure(int line, const std::string& message) {
 const Session kEditing = {
     {"Typed",                 "2*3\r",                     "\r\n6\r\n"},
     {"LeftInsertsInside",     "9+1" + kLeft + kLeft + "9\r", "\r\n100\r\n"},
-    {"CtrlCAbandonsTheLine",  "7*7\x03" "5-1\r",     "\r\n4\r\n"},
+    {"CtrlCAbandonsTheLine",  "7*7\x03" "5-1\r",     "\r\n4\r\n"}, // \x03: Ctrl+C
     {"FailureNamesItsLine",   "1+\r",                      Failure(4, "Syntax Error: Character 2:  Operand expected")},
 };
 // clang-format on
@@ -166,7 +166,7 @@ const std::string kIllegal = "Error: The expression is illegal.";
 const Session kForeignCharacters = {
     {"TimesSign",            "2\u00D73\r",                    Failure(1, kIllegal)},
     {"Recalled",             kUp + "\r",                      Failure(2, kIllegal)},
-    {"EditedAround",         "\u03C0+1\x1b[H" "7\x1b[F" "2\r", Failure(3, kIllegal)},
+    {"EditedAround",         "\u03C0+1\x1b[H" "7\x1b[F" "2\r", Failure(3, kIllegal)}, // Home, End
     {"LatinOneByte",         "2\xD7" "3\r",                   Failure(4, kIllegal)},
     {"ControlCharacter",     "2\u0082" "3\r",                 Failure(5, kIllegal)},
     {"Tab",                  "2\t3\r",                        Failure(6, kIllegal)},
