@@ -19,12 +19,6 @@ std::string ReadFile(const std::string& path) {
     return text.str();
 }
 
-InputWriter Text(std::string text) {
-    return [text = std::move(text)](int fd) {
-        static_cast<void>(write(fd, text.data(), text.size()));
-    };
-}
-
 void Redirect(int fd, int to) {
     dup2(fd, to);
     close(fd);
@@ -82,7 +76,9 @@ Outcome RunCli(const std::vector<std::string>& args, const InputWriter& input,
 
 Outcome RunCli(const std::vector<std::string>& args, const std::string& input,
                const std::function<void()>& inChild) {
-    return RunCli(args, Text(input), inChild);
+    return RunCli(
+        args, [&input](int fd) { static_cast<void>(write(fd, input.data(), input.size())); },
+        inChild);
 }
 
 std::string Arg(int n, const std::string& message) {

@@ -15,8 +15,6 @@ using Outcome = std::tuple<int, std::string, std::string>;
 // stops reading.
 using InputWriter = std::function<void(int fd)>;
 
-InputWriter Text(std::string text);
-
 // Makes `fd` the descriptor `to`, in a child about to start a program.
 void Redirect(int fd, int to);
 

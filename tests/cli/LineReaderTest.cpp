@@ -16,8 +16,9 @@
 namespace {
 
 // Reads `stream` in pieces of at most `piece` bytes with a line limit of 5
-// and the smallest block, a byte, which leaves no room to spare, and writes what the reader
-// reports: each line in brackets, "long" for a refused one, "end" or "error".
+// and the smallest block, a byte, which leaves no room to spare, and writes
+// what the reader reports: each line in brackets, "long" for a refused one,
+// "end" or "error".
 std::string ReadAll(std::string_view stream, std::size_t piece, bool failAtEnd = false) {
     tallix::cli::LineReader reader(
         [&](char* buffer, std::size_t size) -> std::ptrdiff_t {
@@ -31,21 +32,13 @@ std::string ReadAll(std::string_view stream, std::size_t piece, bool failAtEnd =
             return static_cast<std::ptrdiff_t>(count);
         },
         5, 1);
+    using Status = tallix::cli::LineReader::Status;
     std::string seen;
-    for (;;) {
-        switch (reader.Next()) {
-        case tallix::cli::LineReader::Status::Line:
-            seen.append("[").append(reader.Line()).append("]");
-            break;
-        case tallix::cli::LineReader::Status::TooLong:
-            seen += "long ";
-            break;
-        case tallix::cli::LineReader::Status::End:
-            return seen + "end";
-        case tallix::cli::LineReader::Status::ReadError:
-            return seen + (reader.Error() == EIO ? "error" : "other error");
-        }
+    Status status{};
+    while ((status = reader.Next()) == Status::Line || status == Status::TooLong) {
+        seen += status == Status::Line ? "[" + std::string(reader.Line()) + "]" : "long ";
     }
+    return seen + (status == Status::End ? "end" : reader.Error() == EIO ? "error" : "other error");
 }
 
 // What is reported, for every piece size; a report that ends in "error" is

@@ -2,6 +2,7 @@
 // through this program's own global operator new.
 #include "engine/Calculation.h"
 #include "tests/support/EngineOutcome.h"
+#include "tests/support/Repeat.h"
 #include "tests/support/RowName.h"
 
 #include <gtest/gtest.h>
@@ -25,17 +26,13 @@ long gRequestsLeft = -1;
 } // namespace
 
 void* operator new(std::size_t size) {
-    if (gRequestsLeft == 0) {
+    void* memory = gRequestsLeft == 0 ? nullptr : std::malloc(size == 0 ? 1 : size);
+    if (memory == nullptr) {
         throw std::bad_alloc();
     }
-    if (gRequestsLeft > 0) {
-        --gRequestsLeft;
-    }
+    gRequestsLeft -= gRequestsLeft > 0 ? 1 : 0;
     gRequestedBytes += size;
-    if (void* memory = std::malloc(size == 0 ? 1 : size)) {
-        return memory;
-    }
-    throw std::bad_alloc();
+    return memory;
 }
 
 void operator delete(void* memory) noexcept {
@@ -56,8 +53,10 @@ std::string CalculateText(const std::string& typed) {
                                     : result.resultText + testing::OutcomeText(result.evaluation);
 }
 
-std::string Nested(std::size_t depth, std::string_view inner) {
-    return std::string(depth, '(') + std::string(inner) + std::string(depth, ')');
+using testing::Repeat;
+
+std::string Nested(int depth, const std::string& inner) {
+    return Repeat("(", depth) + inner + Repeat(")", depth);
 }
 
 struct Input {
@@ -100,16 +99,10 @@ INSTANTIATE_TEST_SUITE_P(Calculation, Allocation, ::testing::ValuesIn(kInputs), 
 // slot per stacked token would need twice that), whatever its shape: deep on
 // the translator's stack, deep on the evaluator's, or long postfix text.
 TEST(AllocationSize, RequestsAFewBytesPerCharacter) {
-    for (std::size_t n : {500u, 8000u}) {
-        std::string rightLeaning = "1";
-        for (std::size_t i = 0; i < n; ++i) {
-            rightLeaning = "1+(" + rightLeaning + ")";
-        }
-        std::string longSum = "1";
-        for (std::size_t i = 0; i < 2 * n; ++i) {
-            longSum += "+1";
-        }
-        for (const std::string& typed : {Nested(2 * n, "1"), rightLeaning, longSum}) {
+    for (const int n : {500, 8000}) {
+        for (const std::string& typed :
+             {Nested(2 * n, "1"), Repeat("1+(", n) + "1" + Repeat(")", n),
+              "1" + Repeat("+1", 2 * n)}) {
             gRequestedBytes = 0;
             CalculateText(typed);
             EXPECT_LE(gRequestedBytes, 20 * typed.size()) << typed.substr(0, 8) << typed.size();

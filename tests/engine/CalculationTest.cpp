@@ -15,13 +15,11 @@ std::string Described(const CalculationResult& result) {
     if (!result.prepared) {
         return "refused";
     }
-    const std::string prepared = *result.prepared + " | ";
-    if (result.translation.error) {
-        return prepared + SyntaxErrorPrompt(*result.translation.error);
-    }
-    return prepared + (result.evaluation.outcome == EvalOutcome::Value
-                           ? result.resultText
-                           : testing::OutcomeText(result.evaluation));
+    const EvaluationResult& e = result.evaluation;
+    return *result.prepared + " | " +
+           (result.translation.error          ? SyntaxErrorPrompt(*result.translation.error)
+            : e.outcome == EvalOutcome::Value ? result.resultText
+                                              : testing::OutcomeText(e));
 }
 
 // The translator's and the evaluator's tables hold their rules; these rows
@@ -65,15 +63,6 @@ TEST_P(CalculationSteps, GiveWhatEachStepGave) {
 
 INSTANTIATE_TEST_SUITE_P(Calculation, CalculationSteps, ::testing::ValuesIn(kCases),
                          testing::RowName{});
-
-// The translation alone stops before evaluating: postfix text, not a value.
-TEST(Calculation, TranslationAloneGivesThePostfixText) {
-    const PreparedTranslation steps = PrepareAndTranslate("2 x^2");
-    EXPECT_EQ(steps.prepared, "2x^2");
-    EXPECT_EQ(steps.translation.postfix, "2 XX 2 ^ * ");
-    EXPECT_FALSE(steps.translation.error);
-    EXPECT_FALSE(PrepareAndTranslate("3#").prepared);
-}
 
 } // namespace
 } // namespace tallix

@@ -1,5 +1,6 @@
 #include "engine/Evaluation.h"
 #include "tests/support/EngineOutcome.h"
+#include "tests/support/Repeat.h"
 #include "tests/support/RowName.h"
 
 #include <gtest/gtest.h>
@@ -23,15 +24,6 @@ struct EvaluationCase {
     float x = 1.0f;
 };
 
-// A thousand values stacked, then added.
-std::string DeepSum() {
-    std::string postfix;
-    for (int i = 0; i < 1000; ++i) {
-        postfix = "1 " + postfix + (i > 0 ? "+ " : "");
-    }
-    return postfix;
-}
-
 // Rows of different lengths, laid out by hand.
 // clang-format off
 const EvaluationCase kCases[] = {
@@ -48,7 +40,7 @@ const EvaluationCase kCases[] = {
     {"OnlyTheTopIsTaken", "1 2 ", kValue, 2},
     {"TextAfterLastSpaceIgnored", "1 2 + 3", kValue, 3},
     {"LargestSingle", "3.4028235 10 38 ^ * ", kValue, 3.4028235e38f},
-    {"DeepStack", DeepSum(), kValue, 1000},
+    {"DeepStack", testing::Repeat("1 ", 1000) + testing::Repeat("+ ", 999), kValue, 1000}, // all stacked, then added
     // The variable comes from the caller (the calculation's rows hold the angle mode).
     {"NegatedVariable", "XX (-) ", kValue, -0.1f, 0.1f},
     // Numbers: digits with at most one point; no sign, comma or exponent.

@@ -22,10 +22,6 @@ struct PreparationCase {
     const char* multiplied = nullptr;
 };
 
-PreparationCase Multiply(const char* name, const char* text, const char* multiplied) {
-    return {name, text, nullptr, multiplied};
-}
-
 // clang-format off
 const PreparationCase kCases[] = {
     {"EveryAcceptedCharacterKept", kAccepted, kAccepted.c_str()},
@@ -40,17 +36,17 @@ const PreparationCase kCases[] = {
     {"NulRefused", std::string("1\0002", 3), kRefused},
     {"NonAsciiByteRefused", "2\xC3\xA9", kRefused},
     // A digit or ")" before a letter or "(".
-    Multiply("NumberAndGroups", "2(3+x)(x-1)", "2*(3+x)*(x-1)"),
-    Multiply("GroupBeforeFunction", "(x+1)sin(x)", "(x+1)*sin(x)"),
+    {"NumberAndGroups", "2(3+x)(x-1)", nullptr, "2*(3+x)*(x-1)"},
+    {"GroupBeforeFunction", "(x+1)sin(x)", nullptr, "(x+1)*sin(x)"},
     // ")" before a number part.
-    Multiply("GroupBeforeNumberParts", "(1)2+(1),5", "(1)*2+(1)*,5"),
+    {"GroupBeforeNumberParts", "(1)2+(1),5", nullptr, "(1)*2+(1)*,5"},
     // A single letter that starts an operand, or the i of pi, before a number
     // part or "(".
-    Multiply("LetterAtStartAndAfterDigits", "x(2)+3x2x", "x*(2)+3*x*2*x"),
-    Multiply("LetterAfterOpenAndOperators", "(x2-y.5", "(x*2-y*.5"),
-    Multiply("PiInEitherCase", "pi(2)+PI2", "pi*(2)+PI*2"),
+    {"LetterAtStartAndAfterDigits", "x(2)+3x2x", nullptr, "x*(2)+3*x*2*x"},
+    {"LetterAfterOpenAndOperators", "(x2-y.5", nullptr, "(x*2-y*.5"},
+    {"PiInEitherCase", "pi(2)+PI2", nullptr, "pi*(2)+PI*2"},
     // The end of a longer name takes no sign.
-    Multiply("LetterAfterLetterOrName", "bx2+cos2x+c2", "bx2+cos2*x+c2"),
+    {"LetterAfterLetterOrName", "bx2+cos2x+c2", nullptr, "bx2+cos2*x+c2"},
 };
 // clang-format on
 

@@ -1,5 +1,6 @@
 #include "engine/FunctionNames.h"
 #include "engine/Translation.h"
+#include "tests/support/Repeat.h"
 #include "tests/support/RowName.h"
 
 #include <gtest/gtest.h>
@@ -10,13 +11,7 @@
 namespace tallix {
 namespace {
 
-std::string Repeat(std::string_view piece, int count) {
-    std::string text;
-    while (count-- > 0) {
-        text += piece;
-    }
-    return text;
-}
+using testing::Repeat;
 
 struct TranslationCase {
     const char* name;

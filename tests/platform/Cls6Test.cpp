@@ -56,20 +56,17 @@ TEST(Cls6, DoEvaluateWritesThroughItsParameters) {
         SCOPED_TRACE(row.postfix);
         std::string postfix = row.postfix;
         bool degree = false;
-        float sngResult = kUntouched;
-        float sngX = 1.5f;
-        float sngU = 2, sngV = 3, sngY = 4, sngA = 5, sngR = 6, sngB = 7, sngT = 8;
+        // sngResult, then sngU, sngV, sngX (1.5), sngY, sngA, sngR, sngB and sngT.
+        std::vector<float> s = {kUntouched, 2, 3, 1.5f, 4, 5, 6, 7, 8};
         std::string outcome;
         const std::string raised = testing::Raised([&] {
-            const EvalStatus status = cls6.DoEvaluate(postfix, degree, sngResult, sngU, sngV, sngX,
-                                                      sngY, sngA, sngR, sngB, sngT);
+            const EvalStatus status = cls6.DoEvaluate(postfix, degree, s[0], s[1], s[2], s[3], s[4],
+                                                      s[5], s[6], s[7], s[8]);
             outcome = testing::OutcomeName(status.outcome);
             EXPECT_EQ(static_cast<bool>(status), status.outcome != EvalOutcome::NoToken);
         });
         EXPECT_EQ(outcome.empty() ? raised : outcome, row.outcome);
-        EXPECT_EQ(sngResult, row.result);
-        EXPECT_EQ((std::vector<float>{sngU, sngV, sngX, sngY, sngA, sngR, sngB, sngT}),
-                  (std::vector<float>{2, 3, 1.5f, 4, 5, 6, 7, 8}));
+        EXPECT_EQ(s, (std::vector<float>{row.result, 2, 3, 1.5f, 4, 5, 6, 7, 8}));
     }
     EXPECT_TRUE(messages.messages.empty());
 }

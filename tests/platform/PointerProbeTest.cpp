@@ -1,14 +1,18 @@
 #include "platform/PointerProbe.h"
+#include "platform/PointerArrival.h"
 #include "platform/SurfacePointerProbe.h"
 #include "platform/WaylandCalls.h"
 
 #include <QApplication>
 #include <QDialog>
 #include <QLabel>
+#include <QSignalSpy>
 #include <QtTest>
 
 #include <array>
 #include <memory>
+
+#include <xcb/xcb.h>
 
 using tallix::PointerSample;
 
@@ -27,7 +31,10 @@ public:
 } // namespace
 
 // The pointer answers the hover polls share, on a platform that reports
-// enter and leave as the window system sees them.
+// enter and leave as the window system sees them, and the arrivals that wake
+// the polls: the toolkit's enter events, and the X server's crossing events
+// as they reach the application, even those the toolkit withholds from a
+// window that a modal box blocks.
 class PointerProbeTest : public QObject {
     Q_OBJECT
 
@@ -115,6 +122,48 @@ private slots:
         QTest::qSleep(tallix::SharedPointerProbe::ModalMaxAgeMs + 15); // no events meanwhile
         shared.Sample();
         QCOMPARE(source.questions, questions);
+    }
+
+    void xEventsThatMeanThePointerCameIn_data() {
+        QTest::addColumn<bool>("xEvent");
+        QTest::addColumn<int>("responseType");
+        QTest::addColumn<int>("genericType");
+        QTest::addColumn<bool>("arrival");
+        QTest::newRow("core enter") << true << XCB_ENTER_NOTIFY << 0 << true;
+        QTest::newRow("core enter, client-sent") << true << (XCB_ENTER_NOTIFY | 0x80) << 0 << true;
+        QTest::newRow("XInput 2 enter") << true << XCB_GE_GENERIC << 7 << true;
+        QTest::newRow("core leave") << true << XCB_LEAVE_NOTIFY << 0 << false;
+        QTest::newRow("core motion") << true << XCB_MOTION_NOTIFY << 0 << false;
+        QTest::newRow("XInput 2 leave") << true << XCB_GE_GENERIC << 8 << false;
+        QTest::newRow("XInput 2 motion") << true << XCB_GE_GENERIC << 6 << false;
+        QTest::newRow("not an X event") << false << XCB_ENTER_NOTIFY << 0 << false;
+    }
+    void xEventsThatMeanThePointerCameIn() {
+        QFETCH(bool, xEvent);
+        QFETCH(int, responseType);
+        QFETCH(int, genericType);
+        QFETCH(bool, arrival);
+        tallix::PointerArrival watch(*QCoreApplication::instance());
+        QSignalSpy arrived(&watch, &tallix::PointerArrival::Arrived);
+        xcb_ge_generic_event_t event{};
+        event.response_type = uint8_t(responseType);
+        event.event_type = uint16_t(genericType);
+        const QByteArray kind = xEvent ? "xcb_generic_event_t" : "windows_generic_MSG";
+        QVERIFY(!watch.nativeEventFilter(kind, &event, nullptr)); // never swallowed
+        QCOMPARE(arrived.count(), arrival ? 1 : 0);
+    }
+
+    // The toolkit's enter, to a window or to a widget, is an arrival; its
+    // leave is not.
+    void toolkitEnterIsAnArrival() {
+        tallix::PointerArrival watch(*QCoreApplication::instance());
+        QSignalSpy arrived(&watch, &tallix::PointerArrival::Arrived);
+        QObject receiver;
+        for (const QEvent::Type type : {QEvent::Leave, QEvent::Leave, QEvent::Enter}) {
+            QEvent event(type);
+            QCoreApplication::sendEvent(&receiver, &event);
+        }
+        QCOMPARE(arrived.count(), 1); // the enter alone: two leaves would count twice
     }
 };
 
