@@ -36,6 +36,8 @@ const ResultCase kCases[] = {
     {"NearestToNinesStaysExponent", 0.00009999995f, ".", "9.999995E-05"},
     {"CarryIntoPlainRange", 0.0001f, ".", "0.0001"},
     {"LargestSingle", std::numeric_limits<float>::max(), ".", "3.402823E+38"},
+    {"Infinity", std::numeric_limits<float>::infinity(), ".", "inf"},
+    {"NotANumber", std::numeric_limits<float>::quiet_NaN(), ".", "nan"},
 };
 
 class ResultText : public ::testing::TestWithParam<ResultCase> {};
