@@ -204,25 +204,6 @@ private slots:
         QCOMPARE(notified.at(0).at(0), property.read(&button));
         QCOMPARE(NotifiedKeys(changed), QStringList(2, key));
     }
-
-    // Room for the caption 100 twips from each edge, and beside it for the
-    // icon and its 5-pixel margin; tall enough for the taller of the two.
-    void sizeHintMakesRoomForCaptionAndIcon() {
-        XPButton button;
-        button.setCaption("Calculate");
-        const QSize text = QFontMetrics(button.FontType(), &button).size(0, "Calculate");
-        const QSize plain = button.sizeHint();
-        QVERIFY(plain.width() >= text.width() + 2 * 6);
-        QVERIFY(plain.height() > text.height());
-        button.setCaption("Calculate it all");
-        QVERIFY(button.sizeHint().width() > plain.width());
-        button.setCaption("Calculate");
-        button.setIcon(QImage(16, 40, QImage::Format_RGB32));
-        QCOMPARE(button.sizeHint(), plain); // an icon without a mask is not drawn
-        button.setIconMask(QImage(16, 40, QImage::Format_RGB32));
-        QCOMPARE(button.sizeHint().width(), plain.width() + 16 + 5);
-        QVERIFY(button.sizeHint().height() > 40);
-    }
 };
 
 QTEST_MAIN(ButtonModelTest)
