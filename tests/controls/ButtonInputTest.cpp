@@ -235,13 +235,12 @@ private slots:
     }
 
     // The press action (names are the windows' tests' concern) clicks the
-    // control while enabled, once the request is answered.
+    // control while enabled.
     void assistiveTechnologyPressesIt() {
         QAccessibleInterface* access = QAccessible::queryAccessibleInterface(button_);
         QAccessibleActionInterface* actions = access->actionInterface();
         EventLog log(*button_);
         actions->doAction(QAccessibleActionInterface::pressAction());
-        QVERIFY(log.lines.isEmpty()); // the request is answered first
         QTRY_COMPARE(log.lines, QStringList{"Click"});
         button_->setEnabledFlag(false);
         QVERIFY(access->state().disabled);

@@ -109,7 +109,6 @@ private slots:
         QVERIFY(window.List1().currentItem()->isSelected());
     }
 
-    // The keypad's Enter reaches the edit box as the same 13 as Return.
     void enterCalculates_data() { tallix::testing::AddTableRows(kCalculations); }
     void enterCalculates() {
         QFETCH(int, row);

@@ -40,7 +40,6 @@ const Run kRuns[] = {
     {"--help", {}, {"--help"}, 0, kUsage, ""},
     {"-h", {}, {"-h"}, 0, kUsage, ""},
     {"--version", {}, {"--version"}, 0, "tallix 1.0\n", ""},
-    {"first of help and version decides", {}, {"--version", "--help"}, 0, "tallix 1.0\n", ""},
     {"help after a toolkit option", {}, {"-style", "Fusion", "--help"}, 0, kUsage, ""},
     {"unknown option", kOffscreen, {"--radians"}, 2, "", kUnknown + "'--radians'"},
     {"after a toolkit option", kOffscreen, {"-style", "Fusion", "2+3"}, 2, "", kUnknown + "'2+3'"},

@@ -12,19 +12,6 @@ using tallix::testing::MainWindowHarness;
 
 namespace {
 
-// Pairs whose ratio is known from the relative luminance of sRGB colours.
-struct KnownRatio {
-    const char* name;
-    QColor a, b;
-    double ratio;
-};
-const KnownRatio kKnownRatios[] = {
-    {"black on white", Qt::black, Qt::white, 21.0},
-    {"either order", Qt::white, Qt::black, 21.0},
-    {"the lightest grey readable on white", QColor(0x767676), Qt::white, 4.542},
-    {"pure red, green weighing most", Qt::red, Qt::white, 3.998},
-};
-
 // A control of the main window or the About box, the colour role checked
 // and the colour it must have there on a dark desktop.
 struct Expected {
@@ -64,14 +51,6 @@ private slots:
         dark.setColor(QPalette::Highlight, kHighlight);
         dark.setColor(QPalette::HighlightedText, kHighlightedText);
         QApplication::setPalette(dark);
-    }
-
-    void contrastRatioIsTheKnownFigure_data() { AddTableRows(kKnownRatios); }
-    void contrastRatioIsTheKnownFigure() {
-        QFETCH(int, row);
-        const KnownRatio& pair = kKnownRatios[row];
-        QVERIFY2(std::abs(ContrastRatio(pair.a, pair.b) - pair.ratio) < 0.001,
-                 qPrintable(QString::number(ContrastRatio(pair.a, pair.b))));
     }
 
     void controlsKeepTheirColoursOnADarkDesktop_data() { AddTableRows(kExpected); }
