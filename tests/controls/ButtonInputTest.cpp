@@ -118,8 +118,7 @@ private slots:
 
     void mouse_data() { tallix::testing::AddTableRows(kPresses); }
     void mouse() {
-        QFETCH(int, row);
-        const Press& press = kPresses[row];
+        const Press& press = tallix::testing::TableRow(kPresses);
         const Qt::MouseButton which = press.left ? Qt::LeftButton : Qt::RightButton;
         const Qt::KeyboardModifiers modifiers = press.shift ? Qt::ShiftModifier : Qt::NoModifier;
         EventLog log(*button_);
@@ -152,8 +151,7 @@ private slots:
 
     void keys_data() { tallix::testing::AddTableRows(kKeys); }
     void keys() {
-        QFETCH(int, row);
-        const Key& key = kKeys[row];
+        const Key& key = tallix::testing::TableRow(kKeys);
         EventLog log(*button_);
         QTest::sendKeyEvent(QTest::Click, button_, key.key, key.text, key.modifier);
         QCOMPARE(log.lines.join(", "), key.events);

@@ -48,23 +48,20 @@ PixelSet Rectangle(const QRect& rect) {
     return pixels;
 }
 
-// The pixels of the button's surface whose colour (0x00BBGGRR) keep accepts.
-PixelSet PixelsWhere(const XPButton& button, auto keep) {
+quint32 At(const XPButton& button, QPoint point) {
+    return GetPixel(button.Surface(), point);
+}
+
+// The pixels of the button's surface of that colour (0x00BBGGRR), or with
+// same false, of any other.
+PixelSet PixelsOf(const XPButton& button, quint32 colour, bool same = true) {
     PixelSet pixels;
     for (const auto& [x, y] : Rectangle(button.rect())) {
-        if (keep(GetPixel(button.Surface(), {x, y}))) {
+        if ((At(button, {x, y}) == colour) == same) {
             pixels.insert({x, y});
         }
     }
     return pixels;
-}
-
-PixelSet PixelsOf(const XPButton& button, quint32 colour) {
-    return PixelsWhere(button, [colour](quint32 c) { return c == colour; });
-}
-
-quint32 At(const XPButton& button, QPoint point) {
-    return GetPixel(button.Surface(), point);
 }
 
 // The dotted focus rectangle of a W x H control.
@@ -186,7 +183,7 @@ private slots:
             SetIcon(*button);
             XPButtonTestAccess::Paint(*button, s.hover, s.focused, s.pressed);
             const quint32 paper = ToBgr(button->palette().color(button->backgroundRole()).rgb());
-            QCOMPARE(PixelsWhere(*button, [paper](quint32 c) { return c != paper; }),
+            QCOMPARE(PixelsOf(*button, paper, false),
                      s.hover && s.dotted ? FocusDots() : PixelSet());
             QVERIFY(!button->mask().contains(QPoint(0, 0)));
             return;
@@ -254,8 +251,7 @@ private slots:
 
     void iconIsCutOutWithItsMask_data() { AddTableRows(IconCases); }
     void iconIsCutOutWithItsMask() {
-        QFETCH(int, row);
-        const auto [name, alignment, height, icon, mask, enabled, origin] = IconCases[row];
+        const auto [name, alignment, height, icon, mask, enabled, origin] = TableRow(IconCases);
         auto plain = MakeButton(XPButton::csBlue, W, height);
         auto button = MakeButton(XPButton::csBlue, W, height);
         plain->setEnabledFlag(enabled);

@@ -5,6 +5,7 @@
 
 using tallix::testing::AddTableRows;
 using tallix::testing::MainWindowHarness;
+using tallix::testing::TableRow;
 
 namespace {
 
@@ -55,8 +56,7 @@ class AccessibilityTest : public QObject {
 private slots:
     void nodesHaveTheirRoleNameDescriptionAndCaption_data() { AddTableRows(kNodes); }
     void nodesHaveTheirRoleNameDescriptionAndCaption() {
-        QFETCH(int, row);
-        const Node& node = kNodes[row];
+        const Node& node = TableRow(kNodes);
         MainWindowHarness harness;
         QWidget* control = harness.Find(node.control, node.inAbout);
         QAccessibleInterface* access = Interface(control);

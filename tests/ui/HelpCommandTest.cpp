@@ -36,8 +36,7 @@ private slots:
     void helpChoosesThePage_data() { tallix::testing::AddTableRows(kLayouts); }
 
     void helpChoosesThePage() {
-        QFETCH(int, row);
-        const Layout& layout = kLayouts[row];
+        const Layout& layout = tallix::testing::TableRow(kLayouts);
         QTemporaryDir prefix;
         const QDir root(prefix.path());
         QVERIFY(root.mkpath("bin") && root.mkpath("share/tallix"));

@@ -111,8 +111,7 @@ private slots:
 
     void enterCalculates_data() { tallix::testing::AddTableRows(kCalculations); }
     void enterCalculates() {
-        QFETCH(int, row);
-        const Calculation& calculation = kCalculations[row];
+        const Calculation& calculation = tallix::testing::TableRow(kCalculations);
         MainWindowHarness harness;
         harness.Type(calculation.typed);
         QCOMPARE(harness.Text1().Text(), calculation.shown);
@@ -142,8 +141,7 @@ private slots:
 
     void editingCommands_data() { tallix::testing::AddTableRows(kEdits); }
     void editingCommands() {
-        QFETCH(int, row);
-        const Edit& edit = kEdits[row];
+        const Edit& edit = tallix::testing::TableRow(kEdits);
         MainWindowHarness harness;
         EditBox& text = harness.Text1();
         text.SetText(edit.text);

@@ -84,8 +84,7 @@ class StartUpTest : public QObject {
 private slots:
     void answersEachStart_data() { tallix::testing::AddTableRows(kRuns); }
     void answersEachStart() {
-        QFETCH(int, row);
-        const Run& run = kRuns[row];
+        const Run& run = tallix::testing::TableRow(kRuns);
         QProcess tallix;
         tallix.setProcessEnvironment(EnvironmentWith(run.display));
         tallix.start(TALLIX_EXECUTABLE, run.arguments);

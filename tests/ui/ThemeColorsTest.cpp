@@ -9,6 +9,7 @@ using tallix::ContrastRatio;
 using tallix::kReadableContrast;
 using tallix::testing::AddTableRows;
 using tallix::testing::MainWindowHarness;
+using tallix::testing::TableRow;
 
 namespace {
 
@@ -55,8 +56,7 @@ private slots:
 
     void controlsKeepTheirColoursOnADarkDesktop_data() { AddTableRows(kExpected); }
     void controlsKeepTheirColoursOnADarkDesktop() {
-        QFETCH(int, row);
-        const Expected& expected = kExpected[row];
+        const Expected& expected = TableRow(kExpected);
         MainWindowHarness harness;
         const QWidget* control = harness.Find(expected.control, expected.inAbout);
         for (auto group : {QPalette::Active, QPalette::Inactive}) {
