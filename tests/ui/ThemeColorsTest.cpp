@@ -1,12 +1,7 @@
-#include "controls/LinkLabel.h"
 #include "tests/ui/MainWindowHarness.h"
-#include "ui/Contrast.h"
-#include "ui/frmF2.h"
 
 #include <QApplication>
 
-using tallix::ContrastRatio;
-using tallix::kReadableContrast;
 using tallix::testing::AddTableRows;
 using tallix::testing::MainWindowHarness;
 using tallix::testing::TableRow;
@@ -61,28 +56,6 @@ private slots:
         const QWidget* control = harness.Find(expected.control, expected.inAbout);
         for (auto group : {QPalette::Active, QPalette::Inactive}) {
             QCOMPARE(control->palette().color(group, expected.role).name(), expected.color.name());
-        }
-    }
-
-    // What every widget of both windows draws with: its text on its ground,
-    // and a selection's text on its highlight, whether its window is active
-    // or not.
-    void everyTextOfBothWindowsIsReadable() {
-        MainWindowHarness harness;
-        QList<QWidget*> widgets = {harness.window.get(), &harness.About()};
-        widgets << harness.window->findChildren<QWidget*>()
-                << harness.About().findChildren<QWidget*>();
-        for (QWidget* widget : widgets) {
-            const QPalette palette = widget->palette();
-            const auto pairs = {std::pair(widget->foregroundRole(), widget->backgroundRole()),
-                                std::pair(QPalette::HighlightedText, QPalette::Highlight)};
-            for (auto group : {QPalette::Active, QPalette::Inactive}) {
-                for (const auto& [fore, back] : pairs) {
-                    QVERIFY2(ContrastRatio(palette.color(group, fore),
-                                           palette.color(group, back)) >= kReadableContrast,
-                             qPrintable(widget->objectName()));
-                }
-            }
         }
     }
 };
