@@ -21,7 +21,6 @@ struct Layout {
 };
 const QString kBeside = "bin/help.htm", kInstalled = "share/tallix/help.htm";
 const Layout kLayouts[] = {
-    {"the page beside the program (build tree)", true, false, kBeside},
     {"the installed page", false, true, kInstalled},
     {"beside wins over installed", true, true, kBeside},
     {"neither: nothing is asked", false, false, ""},
