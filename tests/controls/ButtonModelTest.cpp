@@ -104,11 +104,9 @@ private slots:
         QFETCH(QVariantMap, expected);
         XPButton button;
         button.setDisplayName("XPButton7");
-        button.setColorStyle(2);
-        button.setForeColor(0xFF);
-        button.setFocusDottedRect(false);
-        button.setIcon(SmallPicture(qRgb(9, 9, 9)));
-        button.setCaptionAlignment(XPButton::caLeft);
+        for (const XPButtonProperty& row : XPButtonProperties()) {
+            button.setProperty(row.key, OtherValue(row.defaultValue));
+        }
         button.setFontType(KeptFont());
         QSignalSpy changed(&button, &XPButton::PropertyChanged);
         QStringList order = LoadOrder();
