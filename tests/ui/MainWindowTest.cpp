@@ -20,23 +20,22 @@ namespace {
 
 const QString kCannot = QString::fromLatin1(kCannotCalculateText.data());
 
-// Typed into Text1 before Enter: what the box then shows, where the caret
-// is, and the message box shown, if any.
+// Typed into Text1 before Enter: what the box then shows, the message box
+// shown, if any, and where the caret is.
 struct Calculation {
     const char* name;
-    QString typed, shown;
+    QString typed, shown, box;
     int caret;
-    QString box;
 };
 const QString kStop = "Syntax Error|0|Character ";
 const QString kOverflow = "Error|1|" + QString::fromLatin1(ErrorDescription::Overflow);
 const Calculation kCalculations[] = {
-    {"cannot calculate", "1/0", kCannot, 0, ""},
-    {"the sentinel itself", "-0.12345", "-0.12345", 0, ""},
-    {"illegal, not written back", "2=2", "2=2", 3, "Error|1|The expression is illegal."},
-    {"only spaces, emptied", "  ", "", 0, kStop + "1:  Operand expected"},
-    {"written back, then refused", "2,5 *", "2.5*", 0, kStop + "4:  Operand expected"},
-    {"overflow, text kept", "10 ^ 39", "10^39", 0, kOverflow},
+    {"cannot calculate", "1/0", kCannot, "", 0},
+    {"the sentinel itself", "-0.12345", "-0.12345", "", 0},
+    {"illegal, not written back", "2=2", "2=2", "Error|1|The expression is illegal.", 3},
+    {"only spaces, emptied", "  ", "", kStop + "1:  Operand expected", 0},
+    {"written back, then refused", "2,5 *", "2.5*", kStop + "4:  Operand expected", 0},
+    {"overflow, text kept", "10 ^ 39", "10^39", kOverflow, 0},
 };
 
 // An editing command given by clicking its button on Text1 with the given
