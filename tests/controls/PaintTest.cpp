@@ -21,19 +21,18 @@ enum Ring { NoRing, HotRing, FocusedRing, PressedRing };
 // first matching rule decides.
 struct State {
     const char* name;
-    bool hover, focused, pressed, dotted;
+    bool hover, focused, pressed, dotted, dots;
     Ring ring;
-    bool dots;
 };
 constexpr State States[] = {
-    {"normal", false, false, false, true, NoRing, false},
-    {"hot and focused", true, true, false, true, HotRing, false},
-    {"hot, dots off", true, false, false, false, HotRing, false},
-    {"focused", false, true, false, true, FocusedRing, true},
-    {"focused, dots off", false, true, false, false, FocusedRing, false},
-    {"pressed", false, false, true, true, PressedRing, false},
-    {"hot, pressed and focused", true, true, true, true, PressedRing, true},
-    {"pressed and focused, dots off", false, true, true, false, PressedRing, false},
+    {"normal", false, false, false, true, false, NoRing},
+    {"hot and focused", true, true, false, true, false, HotRing},
+    {"hot, dots off", true, false, false, false, false, HotRing},
+    {"focused", false, true, false, true, true, FocusedRing},
+    {"focused, dots off", false, true, false, false, false, FocusedRing},
+    {"pressed", false, false, true, true, false, PressedRing},
+    {"hot, pressed and focused", true, true, true, true, true, PressedRing},
+    {"pressed and focused, dots off", false, true, true, false, false, PressedRing},
 };
 
 using PixelSet = std::set<std::pair<int, int>>;

@@ -76,7 +76,6 @@ public:
         return boxes;
     }
 
-public:
     RecordingMessageService messages;
     RecordingDesktopService desktop;
     std::unique_ptr<frmMain> window;
