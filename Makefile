@@ -35,7 +35,7 @@ TIDY_PACKAGES := clang-tidy
 CLI_BENCH_PACKAGES := bc
 GUI_BENCH_PACKAGES := xvfb xauth x11-utils xdotool speedcrunch
 DEB_PACKAGES := debhelper dpkg-dev lintian git
-CHECK_PACKAGE_PACKAGES := xvfb xdotool
+CHECK_PACKAGE_PACKAGES := xvfb xdotool weston $(RUN_PACKAGES)
 FRESH_PACKAGES := debootstrap git
 
 # A comma inside $(call ...) arguments would split them; flags spell it $(comma).

@@ -2,7 +2,7 @@
 
 #include "platform/PointerArrival.h"
 #include "platform/SurfacePointerProbe.h"
-#include "platform/WaylandPointerWatch.h"
+#include "platform/WaylandCalls.h"
 
 #include <QCoreApplication>
 #include <QPointer>
@@ -20,11 +20,16 @@ PointerProbe& ApplicationPointerProbe() {
         PointerProbe* source = &direct;
         // Only Wayland has a watch; it shows a client the pointer only over
         // the client's own windows.
-        if (QPointer<WaylandPointerWatch> watch = WaylandPointerWatch::Create(app)) {
-            source = new SurfacePointerProbe([watch] { return watch ? watch->Window() : nullptr; },
-                                             SurfacePointerProbe::LastReportedPosition, app);
-            QObject::connect(watch, &WaylandPointerWatch::Entered, &arrival,
-                             &PointerArrival::Notify);
+        const WaylandCalls* wayland = Wayland();
+        const auto notify = [arrival = QPointer<PointerArrival>(&arrival)] {
+            if (arrival) {
+                arrival->Notify();
+            }
+        };
+        if (QPointer<QObject> watch = wayland ? wayland->watchPointer(app, notify) : nullptr) {
+            source = new SurfacePointerProbe(
+                [watch, wayland] { return watch ? wayland->pointerWindow(watch) : nullptr; },
+                SurfacePointerProbe::LastReportedPosition, app);
         }
         shared = new SharedPointerProbe(*source, SharedPointerProbe::DefaultMaxAgeMs, app);
         // An arrival the toolkit withheld from a blocked window is news too.

@@ -1,12 +1,12 @@
 #include "platform/FixedSizeGuard.h"
 
+#include "platform/WaylandCalls.h"
+
 #include <QEvent>
 #include <QGuiApplication>
 #include <QtGui/private/qhighdpiscaling_p.h>
 #include <qpa/qplatformnativeinterface.h>
 #include <qpa/qplatformwindow.h>
-
-#include "xdg-shell-client-protocol.h"
 
 namespace tallix {
 
@@ -17,11 +17,11 @@ constexpr Qt::WindowStates kSizeChangingStates = Qt::WindowMaximized | Qt::Windo
 
 // The window's toplevel role on Wayland; none on any other window system,
 // or before the window is shown.
-xdg_toplevel* Toplevel(QWindow& window) {
+void* Toplevel(QWindow& window) {
     QPlatformNativeInterface* native = QGuiApplication::platformNativeInterface();
-    return native && window.handle() ? static_cast<xdg_toplevel*>(
-                                           native->nativeResourceForWindow("xdg_toplevel", &window))
-                                     : nullptr;
+    return native && window.handle() && Wayland()
+               ? native->nativeResourceForWindow("xdg_toplevel", &window)
+               : nullptr;
 }
 
 } // namespace
@@ -74,10 +74,9 @@ void FixedSizeGuard::HandLimitsToCompositor(QWindow& window) const {
 // effect with the window's next commit. They are counted in the window
 // geometry, which takes in the title bar the toolkit draws.
 void FixedSizeGuard::SendSizeLimits(QWindow& window) const {
-    if (xdg_toplevel* toplevel = Toplevel(window)) {
+    if (void* toplevel = Toplevel(window)) {
         const QSize size = size_.grownBy(window.frameMargins());
-        xdg_toplevel_set_min_size(toplevel, size.width(), size.height());
-        xdg_toplevel_set_max_size(toplevel, size.width(), size.height());
+        Wayland()->limitSize(toplevel, size.width(), size.height());
     }
 }
 
@@ -101,16 +100,16 @@ void FixedSizeGuard::KeepSizeWhileNormal(QWindow& window) const {
 void FixedSizeGuard::StateChanged(QWindow& window) {
     SendSizeLimits(window);
     const Qt::WindowStates states = window.windowStates();
-    xdg_toplevel* toplevel = Toplevel(window);
+    void* toplevel = Toplevel(window);
     if (!(states & kSizeChangingStates) || !toplevel ||
         window.handle()->geometry().size() != QHighDpi::toNativePixels(size_, &window)) {
         return;
     }
     if (states & Qt::WindowMaximized) {
-        xdg_toplevel_unset_maximized(toplevel);
+        Wayland()->unsetMaximized(toplevel);
     }
     if (states & Qt::WindowFullScreen) {
-        xdg_toplevel_unset_fullscreen(toplevel);
+        Wayland()->unsetFullscreen(toplevel);
     }
     window.setWindowStates(states & ~kSizeChangingStates);
 }

@@ -2,7 +2,7 @@
 
 #include "controls/EditBox.h"
 
-#include <QListWidget>
+#include <QListView>
 
 namespace tallix {
 
@@ -37,16 +37,16 @@ void DeleteAfterCaret(EditBox& expressionBox) {
     expressionBox.SetSelStart(caret);
 }
 
-void InsertFunction(EditBox& expressionBox, const QListWidget& functionList) {
+void InsertFunction(EditBox& expressionBox, const QListView& functionList) {
     // The selected entry, which need not be the current one: assistive
     // technology selects an entry without moving the current one, and
     // Ctrl+click can leave the list with none selected. The list selects one
     // entry at most.
-    const QList<QListWidgetItem*> selected = functionList.selectedItems();
+    const QModelIndexList selected = functionList.selectionModel()->selectedIndexes();
     if (selected.isEmpty()) {
         return;
     }
-    QString name = selected.front()->text();
+    QString name = selected.front().data().toString();
     name.chop(1);
     InsertAtCaret(expressionBox, name);
 }

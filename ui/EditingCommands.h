@@ -2,7 +2,7 @@
 
 #include <QString>
 
-class QListWidget;
+class QListView;
 
 namespace tallix {
 
@@ -27,7 +27,7 @@ void DeleteAfterCaret(EditBox& expressionBox);
 
 // Inserts the selected function name without its closing parenthesis
 // ("sin()" inserts "sin("). With no entry selected it does nothing.
-void InsertFunction(EditBox& expressionBox, const QListWidget& functionList);
+void InsertFunction(EditBox& expressionBox, const QListView& functionList);
 
 // Empties the box without touching the focus.
 void Clear(EditBox& expressionBox);

@@ -11,10 +11,11 @@
 
 #include <QFrame>
 #include <QLabel>
-#include <QListWidget>
+#include <QListView>
 #include <QMetaProperty>
 #include <QRadioButton>
 #include <QSet>
+#include <QStringListModel>
 
 #include <algorithm>
 #include <array>
@@ -54,8 +55,13 @@ QWidget* CreateTextBox(const ControlLayout& layout, QWidget& parent) {
     return edit;
 }
 
+// A view over a list of texts: item widgets would add nothing a list box
+// needs, and their classes page in at start-up. Its entries are read, never
+// edited in place.
 QWidget* CreateListBox(const ControlLayout&, QWidget& parent) {
-    auto* list = new QListWidget(&parent);
+    auto* list = new QListView(&parent);
+    list->setModel(new QStringListModel(list));
+    list->setEditTriggers(QAbstractItemView::NoEditTriggers);
     list->setItemDelegate(new FocusDotsDelegate(list));
     return list;
 }

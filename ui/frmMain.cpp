@@ -14,6 +14,7 @@
 
 #include <QLabel>
 #include <QShortcut>
+#include <QStringListModel>
 
 #include <array>
 #include <utility>
@@ -28,7 +29,7 @@ frmMain::frmMain(frmMainServices services, const FormLayout& layout)
       Text1_(controls_.Get<EditBox>(QStringLiteral("Text1"))),
       Option1_(controls_.Get<QRadioButton>(QStringLiteral("Option1"))),
       Option2_(controls_.Get<QRadioButton>(QStringLiteral("Option2"))),
-      List1_(controls_.Get<QListWidget>(QStringLiteral("List1"))) {
+      List1_(controls_.Get<QListView>(QStringLiteral("List1"))) {
     LinkLabels();
     NameControls();
     ConnectKeypad();
@@ -64,11 +65,13 @@ void frmMain::NameControls() {
 void frmMain::Load() {
     SetBackColor(Option1_, Qt::white);
     SetBackColor(Option2_, Qt::white);
-    List1_.clear();
+    QStringList entries;
     for (std::string_view entry : kFunctionListEntries) {
-        List1_.addItem(ToQString(entry));
+        entries << ToQString(entry);
     }
-    List1_.setCurrentRow(0);
+    auto& model = static_cast<QStringListModel&>(*List1_.model());
+    model.setStringList(entries);
+    List1_.setCurrentIndex(model.index(0));
 }
 
 // The one place where buttons meet what they do, by control name.

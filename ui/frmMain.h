@@ -6,7 +6,7 @@
 #include "ui/FormBuilder.h"
 #include "ui/frmF2.h"
 
-#include <QListWidget>
+#include <QListView>
 #include <QRadioButton>
 #include <QWidget>
 
@@ -45,7 +45,7 @@ public:
     EditBox& Text1() const { return Text1_; }
     QRadioButton& Option1() const { return Option1_; }
     QRadioButton& Option2() const { return Option2_; }
-    QListWidget& List1() const { return List1_; }
+    QListView& List1() const { return List1_; }
 
 private:
     frmMain(frmMainServices services, const FormLayout& layout);
@@ -71,7 +71,7 @@ private:
     EditBox& Text1_;
     QRadioButton& Option1_;
     QRadioButton& Option2_;
-    QListWidget& List1_;
+    QListView& List1_;
 };
 
 } // namespace tallix

@@ -1,8 +1,9 @@
 #!/usr/bin/env python3
 # Installs the Debian package with apt-get (replacing an installed one) and
-# checks it as a user meets it: tallix-cli calculates, and Help, clicked on a
-# fresh account, asks the desktop for the page under /usr/share. Then purges
-# it: dpkg forgets it, and none of its files is left.
+# checks it as a user meets it: tallix-cli calculates, Help, clicked on a
+# fresh account, asks the desktop for the page under /usr/share, and on
+# Wayland the window keeps its size through the module the program loads
+# there. Then purges it: dpkg forgets it, and none of its files is left.
 #
 #     check_package.py path/to/tallix_VERSION_ARCH.deb     (make check-package)
 import os
@@ -39,14 +40,22 @@ def help_asks_for():
         return [document.removeprefix("file://") for document in opened()]
 
 
+def wayland_failures():
+    layouts = os.path.join(HERE, "..", "..", "ui", "layouts")
+    done = run(sys.executable, os.path.join(HERE, "..", "e2e", "fixed_size_wayland.py"), "/usr/bin/tallix",
+               os.path.join(layouts, "frmMain.json"), os.path.join(layouts, "frmF2.json"))
+    return [] if done.returncode == 0 else ["on Wayland: " + done.stdout + done.stderr]
+
+
 def main(deb):
-    screen.need("Xvfb", "xdotool", "apt-get")
+    screen.need("Xvfb", "xdotool", "weston", "apt-get")
     apt_get("install", "--reinstall", os.path.realpath(deb))
     files = run("dpkg", "-L", "tallix").stdout.splitlines()
     failures = ["tallix-cli 1+1 printed %r" % answer for answer in [run("/usr/bin/tallix-cli", "1+1").stdout]
                 if answer != "2\n"]
     failures += ["Help asked for %s" % asked for asked in [help_asks_for()]
                  if asked != ["/usr/share/tallix/help.htm"]]
+    failures += wayland_failures()
     apt_get("purge", "tallix")
     failures += ["dpkg still knows tallix"] if run("dpkg", "-s", "tallix").returncode == 0 else []
     # Shared folders such as /usr/share stay; the package's files and folders named after it must not.

@@ -103,9 +103,10 @@ private slots:
         const QImage option = window.Option2().grab().toImage();
         QCOMPARE(option.pixelColor(option.width() - 1, 0), QColor(Qt::white));
         QVERIFY(harness.Text1().hasFocus());
-        QCOMPARE(window.List1().count(), qsizetype(std::size(kFunctionListEntries)));
-        QCOMPARE(window.List1().currentItem()->text(), QString("abs()"));
-        QVERIFY(window.List1().currentItem()->isSelected());
+        const QListView& list = window.List1();
+        QCOMPARE(list.model()->rowCount(), int(std::size(kFunctionListEntries)));
+        QCOMPARE(list.currentIndex().data().toString(), QString("abs()"));
+        QVERIFY(list.selectionModel()->isSelected(list.currentIndex()));
     }
 
     void enterCalculates_data() { tallix::testing::AddTableRows(kCalculations); }
@@ -145,8 +146,11 @@ private slots:
         EditBox& text = harness.Text1();
         text.SetText(edit.text);
         text.setSelection(edit.start, edit.length);
-        harness.window->List1().setCurrentRow(std::max(edit.entry, 0));
-        harness.window->List1().currentItem()->setSelected(edit.entry >= 0);
+        QListView& list = harness.window->List1();
+        list.setCurrentIndex(list.model()->index(std::max(edit.entry, 0), 0));
+        if (edit.entry < 0) {
+            list.selectionModel()->clearSelection();
+        }
         harness.Click(edit.button);
         QCOMPARE(text.Text(), edit.result);
         QCOMPARE(text.SelStart(), edit.caret);
@@ -223,10 +227,18 @@ private slots:
                  qPrintable(QString::number(changed) + " pixels changed"));
     }
 
-    // Both drawn sizes are read, so neither is shown scaled.
+    // Both drawn sizes are built in, pixel for pixel, so neither is shown scaled.
     void windowIconHasBothDrawnSizes() {
-        QCOMPARE(tallix::TallixIcon().availableSizes(),
-                 (QList<QSize>{QSize(16, 16), QSize(32, 32)}));
+        const auto pixels = [](const QImage& image) {
+            const QImage argb = image.convertToFormat(QImage::Format_ARGB32);
+            return QByteArray(reinterpret_cast<const char*>(argb.constBits()), argb.sizeInBytes());
+        };
+        const QIcon icon = tallix::TallixIcon();
+        QCOMPARE(icon.availableSizes(), (QList<QSize>{QSize(16, 16), QSize(32, 32)}));
+        for (const int size : {16, 32}) {
+            const QImage drawn(QStringLiteral(TALLIX_ICON_FOLDER "/tallix-%1.png").arg(size));
+            QCOMPARE(pixels(icon.pixmap(size).toImage()), pixels(drawn));
+        }
     }
 };
 

@@ -1,0 +1,37 @@
+#include "platform/WaylandCalls.h"
+
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QLibrary>
+
+namespace tallix {
+
+namespace {
+
+// Beside the program in a build tree; where the installation puts it, seen
+// from the installed program's folder, otherwise.
+const WaylandCalls* LoadModule() {
+    const QString programFolder = QCoreApplication::applicationDirPath();
+    for (const QString& folder :
+         {programFolder, programFolder + QStringLiteral("/" TALLIX_INSTALLED_MODULE_FOLDER)}) {
+        QLibrary module(folder + QStringLiteral("/tallix-wayland"));
+        using Entry = const WaylandCalls* (*)();
+        if (const auto entry = reinterpret_cast<Entry>(module.resolve("tallix_wayland_calls"))) {
+            return entry();
+        }
+    }
+    qWarning("tallix: the Wayland module tallix-wayland is missing; the hover look may lag");
+    return nullptr;
+}
+
+} // namespace
+
+const WaylandCalls* Wayland() {
+    if (!QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
+        return nullptr;
+    }
+    static const WaylandCalls* const calls = LoadModule();
+    return calls;
+}
+
+} // namespace tallix
