@@ -52,7 +52,6 @@ void XPButton::setCaption(const QString& NewValue) {
     // The caption is the name assistive technology reads out.
     QAccessibleEvent nameChanged(this, QAccessible::NameChanged);
     QAccessible::updateAccessibility(&nameChanged);
-    updateGeometry();
 }
 
 void XPButton::setForeColor(quint32 NewValue) {
@@ -74,7 +73,6 @@ void XPButton::setEnabledFlag(bool NewValue) {
 void XPButton::setFontType(const QFont& NewValue) {
     // fontType_ is the surface's current font: the caption is printed in it.
     Assign(fontType_, NewValue, "FontType", &XPButton::fontTypeChanged);
-    updateGeometry();
 }
 
 void XPButton::setIconMask(const QImage& NewValue) {
@@ -85,7 +83,6 @@ void XPButton::setIconMask(const QImage& NewValue) {
 void XPButton::setIcon(const QImage& NewValue) {
     imgIcon = NewValue;
     Assign(icon_, NewValue, "Icon", &XPButton::iconChanged);
-    updateGeometry();
 }
 
 void XPButton::setRoundedValue(int NewValue) {

@@ -112,10 +112,6 @@ public:
     // when Surface() is read), so several changes in a row cost one drawing.
     void DrawButton();
 
-    // Room for the caption 100 twips from either edge and for the icon with
-    // its margin, and height for the caption or the icon inside the ring.
-    QSize sizeHint() const override;
-
 signals:
     // The container's property-changed hook: name is the property-bag key.
     void PropertyChanged(const QString& name);

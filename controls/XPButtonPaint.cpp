@@ -6,11 +6,8 @@
 #include "platform/Drawing.h"
 #include "platform/Twips.h"
 
-#include <QFontMetrics>
 #include <QPainter>
-#include <QtMath>
 
-#include <algorithm>
 #include <cmath>
 #include <optional>
 
@@ -23,7 +20,6 @@ constexpr int IconMargin = 5;            // pixels between the icon and the left
 constexpr double CaptionMargin = 100;    // twips between the caption and the left or right edge
 constexpr double CaptionRaise = 20;      // twips the caption's centre sits above the control's
 constexpr double MetresPerInch = 0.0254; // QImage keeps its resolution in dots per metre
-constexpr int RingDepth = 4;             // border and ring rows above and below the inside
 
 // To the nearest whole number, halves to the even neighbour.
 int RoundHalfEven(double value) {
@@ -234,18 +230,6 @@ void XPButton::DrawFocusDots() const {
     DrawDotRun(surface_, {2, 4}, {0, 1}, bottom);
     DrawDotRun(surface_, {3, height() - 4}, {1, 0}, right);
     DrawDotRun(surface_, {width() - 4, 4}, {0, 1}, bottom);
-}
-
-QSize XPButton::sizeHint() const {
-    const QFontMetrics metrics(fontType_, this);
-    const int margin = qCeil(CaptionMargin * logicalDpiX() / kTwipsPerInch);
-    int width = metrics.horizontalAdvance(caption_) + 2 * margin;
-    int height = metrics.height() + 2 * RingDepth;
-    if (!imgIcon.isNull() && !imgMask.isNull()) {
-        width += imgIcon.width() + IconMargin;
-        height = std::max(height, imgIcon.height() + 2 * RingDepth);
-    }
-    return {width, height};
 }
 
 void XPButton::paintEvent(QPaintEvent* /*event*/) {

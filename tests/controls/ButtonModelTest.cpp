@@ -104,11 +104,9 @@ private slots:
         QFETCH(QVariantMap, expected);
         XPButton button;
         button.setDisplayName("XPButton7");
-        button.setColorStyle(2);
-        button.setForeColor(0xFF);
-        button.setFocusDottedRect(false);
-        button.setIcon(SmallPicture(qRgb(9, 9, 9)));
-        button.setCaptionAlignment(XPButton::caLeft);
+        for (const XPButtonProperty& row : XPButtonProperties()) {
+            button.setProperty(row.key, OtherValue(row.defaultValue));
+        }
         button.setFontType(KeptFont());
         QSignalSpy changed(&button, &XPButton::PropertyChanged);
         QStringList order = LoadOrder();
@@ -127,17 +125,10 @@ private slots:
     // A saved instance holds, in lower case, only what differs from the
     // defaults, beside the container's extent, and loads back equal; an
     // instance as constructed holds the defaults, so it saves nothing.
-    void savedInstanceLoadsBackEqual_data() {
-        QTest::addColumn<std::size_t>("first");
-        QTest::newRow("every other property from the first") << std::size_t(0);
-        QTest::newRow("every other property from the second") << std::size_t(1);
-    }
     void savedInstanceLoadsBackEqual() {
-        QFETCH(std::size_t, first);
         XPButton original;
         QStringList expectedKeys = {"_extentx", "_extenty"};
-        for (std::size_t i = first; i < XPButtonProperties().size(); i += 2) {
-            const XPButtonProperty& row = XPButtonProperties()[i];
+        for (const XPButtonProperty& row : XPButtonProperties()) {
             QVERIFY(original.setProperty(row.key, OtherValue(row.defaultValue)));
             expectedKeys << QString::fromLatin1(row.key).toLower();
         }
@@ -161,17 +152,6 @@ private slots:
         QFont plain("Tahoma");
         plain.setPointSizeF(8.25);
         QCOMPARE(XPButton().FontType(), plain);
-    }
-
-    // In design mode neither initialising nor loading starts the hover poll;
-    // in run mode loading does, as initialising does for the input tests.
-    void runModeDecidesWhetherThePollRuns() {
-        XPButton design(nullptr, false), run(nullptr, true);
-        design.InitProperties();
-        for (XPButton* button : {&design, &run}) {
-            button->ReadProperties(PropertyBag());
-            QCOMPARE(button->findChild<QTimer*>("tmrCheck")->isActive(), button == &run);
-        }
     }
 
     // Each property's NOTIFY signal carries a new value once and stays quiet
@@ -203,25 +183,6 @@ private slots:
         QCOMPARE(notified.count(), 1);
         QCOMPARE(notified.at(0).at(0), property.read(&button));
         QCOMPARE(NotifiedKeys(changed), QStringList(2, key));
-    }
-
-    // Room for the caption 100 twips from each edge, and beside it for the
-    // icon and its 5-pixel margin; tall enough for the taller of the two.
-    void sizeHintMakesRoomForCaptionAndIcon() {
-        XPButton button;
-        button.setCaption("Calculate");
-        const QSize text = QFontMetrics(button.FontType(), &button).size(0, "Calculate");
-        const QSize plain = button.sizeHint();
-        QVERIFY(plain.width() >= text.width() + 2 * 6);
-        QVERIFY(plain.height() > text.height());
-        button.setCaption("Calculate it all");
-        QVERIFY(button.sizeHint().width() > plain.width());
-        button.setCaption("Calculate");
-        button.setIcon(QImage(16, 40, QImage::Format_RGB32));
-        QCOMPARE(button.sizeHint(), plain); // an icon without a mask is not drawn
-        button.setIconMask(QImage(16, 40, QImage::Format_RGB32));
-        QCOMPARE(button.sizeHint().width(), plain.width() + 16 + 5);
-        QVERIFY(button.sizeHint().height() > 40);
     }
 };
 

@@ -31,8 +31,7 @@ class EditBoxTest : public QObject {
 private slots:
     void selStartReadAndSet_data() { tallix::testing::AddTableRows(kSelections); }
     void selStartReadAndSet() {
-        QFETCH(int, row);
-        const Selection& selection = kSelections[row];
+        const Selection& selection = tallix::testing::TableRow(kSelections);
         EditBox box;
         box.SetText("xyz");
         box.selectAll();

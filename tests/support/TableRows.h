@@ -14,4 +14,10 @@ template <typename Row, int N> void AddTableRows(const Row (&rows)[N]) {
     }
 }
 
+// The entry of that table the running data row stands for.
+template <typename Row, int N> const Row& TableRow(const Row (&rows)[N]) {
+    QFETCH(int, row);
+    return rows[row];
+}
+
 } // namespace tallix::testing

@@ -21,7 +21,6 @@ struct Layout {
 };
 const QString kBeside = "bin/help.htm", kInstalled = "share/tallix/help.htm";
 const Layout kLayouts[] = {
-    {"the page beside the program (build tree)", true, false, kBeside},
     {"the installed page", false, true, kInstalled},
     {"beside wins over installed", true, true, kBeside},
     {"neither: nothing is asked", false, false, ""},
@@ -36,8 +35,7 @@ private slots:
     void helpChoosesThePage_data() { tallix::testing::AddTableRows(kLayouts); }
 
     void helpChoosesThePage() {
-        QFETCH(int, row);
-        const Layout& layout = kLayouts[row];
+        const Layout& layout = tallix::testing::TableRow(kLayouts);
         QTemporaryDir prefix;
         const QDir root(prefix.path());
         QVERIFY(root.mkpath("bin") && root.mkpath("share/tallix"));

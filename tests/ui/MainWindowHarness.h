@@ -60,11 +60,11 @@ public:
         QTest::mouseClick(&Button(name), Qt::LeftButton, {}, Button(name).rect().center());
     }
 
-    // Types into Text1 from the focus, then the enter key.
-    void Type(const QString& keys, Qt::Key enter = Qt::Key_Return) const {
+    // Types into Text1 from the focus, then Return.
+    void Type(const QString& keys) const {
         Text1().setFocus();
         QTest::keyClicks(&Text1(), keys);
-        QTest::keyClick(&Text1(), enter);
+        QTest::keyClick(&Text1(), Qt::Key_Return);
     }
 
     // Each recorded box as "title|icon|prompt", icon 0 stop, 1 warning.
@@ -76,7 +76,6 @@ public:
         return boxes;
     }
 
-public:
     RecordingMessageService messages;
     RecordingDesktopService desktop;
     std::unique_ptr<frmMain> window;

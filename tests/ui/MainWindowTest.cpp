@@ -12,7 +12,6 @@
 #include <QTimer>
 
 #include <algorithm>
-#include <vector>
 
 using namespace tallix;
 using tallix::testing::MainWindowHarness;
@@ -21,23 +20,22 @@ namespace {
 
 const QString kCannot = QString::fromLatin1(kCannotCalculateText.data());
 
-// Typed into Text1 before Enter: what the box then shows, where the caret
-// is, and the message box shown, if any.
+// Typed into Text1 before Enter: what the box then shows, the message box
+// shown, if any, and where the caret is.
 struct Calculation {
     const char* name;
-    QString typed, shown;
+    QString typed, shown, box;
     int caret;
-    QString box;
 };
 const QString kStop = "Syntax Error|0|Character ";
 const QString kOverflow = "Error|1|" + QString::fromLatin1(ErrorDescription::Overflow);
 const Calculation kCalculations[] = {
-    {"cannot calculate", "1/0", kCannot, 0, ""},
-    {"the sentinel itself", "-0.12345", "-0.12345", 0, ""},
-    {"illegal, not written back", "2=2", "2=2", 3, "Error|1|The expression is illegal."},
-    {"only spaces, emptied", "  ", "", 0, kStop + "1:  Operand expected"},
-    {"written back, then refused", "2,5 *", "2.5*", 0, kStop + "4:  Operand expected"},
-    {"overflow, text kept", "10 ^ 39", "10^39", 0, kOverflow},
+    {"cannot calculate", "1/0", kCannot, "", 0},
+    {"the sentinel itself", "-0.12345", "-0.12345", "", 0},
+    {"illegal, not written back", "2=2", "2=2", "Error|1|The expression is illegal.", 3},
+    {"only spaces, emptied", "  ", "", kStop + "1:  Operand expected", 0},
+    {"written back, then refused", "2,5 *", "2.5*", kStop + "4:  Operand expected", 0},
+    {"overflow, text kept", "10 ^ 39", "10^39", kOverflow, 0},
 };
 
 // An editing command given by clicking its button on Text1 with the given
@@ -62,59 +60,6 @@ const Edit kEdits[] = {
     {"insert with the entry deselected does nothing", kInsertButton, "1", 1, 0, -1, "1", 1, false},
     {"clear a message, focus stays away", kClearButton, kCannot, 5, 0, 0, "", 0, false},
 };
-
-// Keys typed in the About box, each to the control that has the focus, as
-// the keyboard gives them: whether they close the box, and how often they
-// open the link. The box opens with OK in the focus.
-struct AboutKeys {
-    const char* name;
-    std::vector<Qt::Key> keys;
-    bool closes;
-    int linkOpened;
-};
-const AboutKeys kAboutKeys[] = {
-    {"Escape closes the box", {Qt::Key_Escape}, true, 0},
-    {"Enter on OK closes the box", {Qt::Key_Return}, true, 0},
-    {"Tab reaches the link, Enter opens it", {Qt::Key_Tab, Qt::Key_Return}, false, 1},
-    {"Space on the link opens it", {Qt::Key_Tab, Qt::Key_Space}, false, 1},
-    {"Tab again comes back to OK", {Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Return}, true, 0},
-};
-
-// Keys and the focus go to the active window. A box counts as active for
-// qWaitForWindowActive while its owner is, before the box itself is.
-void WaitUntilActive(QWidget& box) {
-    box.activateWindow();
-    QTRY_COMPARE(QApplication::activeWindow(), &box);
-}
-
-// How a control shows the keyboard focus: the pixels of area in shown that
-// change when the focus moves from focusOff to focusOn. Each must contrast
-// with what it covers by 3:1 at least (as marks that are not text must), and
-// together they must outline something nearly as tall as area, about one
-// pixel in two, as the keys' focus dots do.
-void CheckFocusDots(QWidget& shown, const QRect& area, QWidget& focusOn, QWidget& focusOff) {
-    focusOff.setFocus();
-    const QImage without = shown.grab(area).toImage();
-    focusOn.setFocus();
-    QVERIFY(focusOn.hasFocus());
-    const QImage with = shown.grab(area).toImage();
-    QCOMPARE(with.size(), without.size());
-    QRect outline;
-    int changed = 0;
-    for (int y = 0; y < with.height(); ++y) {
-        for (int x = 0; x < with.width(); ++x) {
-            const QColor before = without.pixelColor(x, y), after = with.pixelColor(x, y);
-            if (before != after) {
-                ++changed;
-                outline |= QRect(x, y, 1, 1);
-                QVERIFY2(tallix::ContrastRatio(before, after) >= 3.0, qPrintable(after.name()));
-            }
-        }
-    }
-    QVERIFY2(outline.height() >= area.height() * 3 / 4 &&
-                 changed >= (outline.width() + outline.height() - 2) * 9 / 10,
-             qPrintable(QString::number(changed) + " pixels changed"));
-}
 
 // Through the window system, as a user's click arrives, so that modality applies.
 void ClickThroughTheWindow(QWidget& window, QWidget& control) {
@@ -164,11 +109,9 @@ private slots:
         QVERIFY(list.selectionModel()->isSelected(list.currentIndex()));
     }
 
-    // The keypad's Enter reaches the edit box as the same 13 as Return.
     void enterCalculates_data() { tallix::testing::AddTableRows(kCalculations); }
     void enterCalculates() {
-        QFETCH(int, row);
-        const Calculation& calculation = kCalculations[row];
+        const Calculation& calculation = tallix::testing::TableRow(kCalculations);
         MainWindowHarness harness;
         harness.Type(calculation.typed);
         QCOMPARE(harness.Text1().Text(), calculation.shown);
@@ -198,8 +141,7 @@ private slots:
 
     void editingCommands_data() { tallix::testing::AddTableRows(kEdits); }
     void editingCommands() {
-        QFETCH(int, row);
-        const Edit& edit = kEdits[row];
+        const Edit& edit = tallix::testing::TableRow(kEdits);
         MainWindowHarness harness;
         EditBox& text = harness.Text1();
         text.SetText(edit.text);
@@ -252,48 +194,37 @@ private slots:
         QCOMPARE(harness.Text1().Text(), QString("1"));
     }
 
-    void aboutBoxKeys_data() { tallix::testing::AddTableRows(kAboutKeys); }
-    void aboutBoxKeys() {
-        QFETCH(int, row);
-        const AboutKeys& typed = kAboutKeys[row];
-        MainWindowHarness harness;
-        const bool closed = AboutClosedBy(harness, [&](frmF2& box) {
-            WaitUntilActive(box);
-            for (Qt::Key key : typed.keys) {
-                QTest::keyClick(box.windowHandle(), key);
-            }
-        });
-        QCOMPARE(closed, typed.closes);
-        QCOMPARE(harness.desktop.opened.size(), typed.linkOpened);
-    }
-
-    // F1 clicks Help wherever the focus is in the window, even on a key,
-    // which takes every key it is given.
-    void f1ClicksHelp() {
-        MainWindowHarness harness;
-        QSignalSpy helpClicks(&harness.Button(kHelpButton), &XPButton::Click);
-        QWidget* focus[] = {&harness.Text1(), &harness.Button("XPButton11"),
-                            &harness.window->List1()};
-        for (QWidget* widget : focus) {
-            widget->setFocus();
-            QTest::keyClick(harness.window->windowHandle(), Qt::Key_F1);
-        }
-        QCOMPARE(helpClicks.count(), 3);
-    }
-
-    void listShowsItsFocusWithDots() {
-        MainWindowHarness harness;
-        QListView& list = harness.window->List1();
-        CheckFocusDots(*list.viewport(), list.visualRect(list.currentIndex()), list,
-                       harness.Text1());
-    }
-
+    // The link shows the keyboard focus as the keys do: the pixels that change
+    // as it takes the focus from OK each contrast 3:1 at least with what they
+    // cover (as marks that are not text must), and outline something nearly
+    // as tall as the link, about one pixel in two.
     void aboutLinkShowsItsFocusWithDots() {
         MainWindowHarness harness;
         frmF2& box = harness.About();
+        LinkLabel& link = box.Label1();
         box.show();
-        WaitUntilActive(box);
-        CheckFocusDots(box.Label1(), box.Label1().rect(), box.Label1(), box.cmdOK());
+        box.activateWindow(); // keys and the focus go to the active window
+        QTRY_COMPARE(QApplication::activeWindow(), &box);
+        box.cmdOK().setFocus();
+        const QImage without = link.grab().toImage();
+        link.setFocus();
+        QVERIFY(link.hasFocus());
+        const QImage with = link.grab().toImage();
+        QRect outline;
+        int changed = 0;
+        for (int y = 0; y < with.height(); ++y) {
+            for (int x = 0; x < with.width(); ++x) {
+                const QColor before = without.pixelColor(x, y), after = with.pixelColor(x, y);
+                if (before != after) {
+                    ++changed;
+                    outline |= QRect(x, y, 1, 1);
+                    QVERIFY2(ContrastRatio(before, after) >= 3.0, qPrintable(after.name()));
+                }
+            }
+        }
+        QVERIFY2(outline.height() >= with.height() * 3 / 4 &&
+                     changed >= (outline.width() + outline.height() - 2) * 9 / 10,
+                 qPrintable(QString::number(changed) + " pixels changed"));
     }
 
     // Both drawn sizes are built in, pixel for pixel, so neither is shown scaled.
