@@ -171,6 +171,22 @@ private slots:
         QVERIFY(!Events().contains("Click"));
     }
 
+    // The control reads KeyAscii, KeyCode and Button back after its handlers ran.
+    void handlersChangingByReferenceValuesStopWhatFollows() {
+        connect(button_, &XPButton::KeyPress, this, [](qint16& KeyAscii) { KeyAscii = 0; });
+        connect(button_, &XPButton::KeyDown, this, [](qint16& KeyCode, qint16&) { KeyCode = 0; });
+        connect(button_, &XPButton::MouseDown, this,
+                [](qint16& Button, qint16&, float&, float&) { Button = 2; });
+        QTest::keyClick(button_, Qt::Key_Return);
+        QCOMPARE(Events(), "KeyDown 13 0, KeyPress 13, KeyUp 13 0");
+        QTest::keyPress(button_, Qt::Key_Space);
+        QVERIFY(!ShowsPressed(*button_));
+        QTest::keyRelease(button_, Qt::Key_Space);
+        Mouse(QTest::MousePress, Qt::LeftButton, {30, 10});
+        QVERIFY(!ShowsPressed(*button_));
+        Mouse(QTest::MouseRelease, Qt::LeftButton, {30, 10});
+    }
+
     // No event and no flag change for clicks, keys, focus or the pointer. A
     // space held and the focus had before disabling show again (pressed, with
     // dots) with the control, and the pointer found over it raises MouseEnters.

@@ -154,6 +154,17 @@ private slots:
         QCOMPARE(XPButton().FontType(), plain);
     }
 
+    // In design mode neither initialising nor loading starts the hover poll;
+    // in run mode loading does, as initialising does for the input tests.
+    void runModeDecidesWhetherThePollRuns() {
+        XPButton design(nullptr, false), run(nullptr, true);
+        design.InitProperties();
+        for (XPButton* button : {&design, &run}) {
+            button->ReadProperties(PropertyBag());
+            QCOMPARE(button->findChild<QTimer*>("tmrCheck")->isActive(), button == &run);
+        }
+    }
+
     // Each property's NOTIFY signal carries a new value once and stays quiet
     // when the same value is assigned again, while the container hears of
     // both assignments and the control repaints for both: every repaint
