@@ -43,8 +43,7 @@ struct CliCase {
     std::vector<std::string> args;
     std::string input;
     int status;
-    std::string out;
-    std::string err;
+    std::string out, err;
     void (*setUp)() = nullptr; // in the program's process, before it starts
 };
 

@@ -45,8 +45,7 @@ std::string ReadAll(std::string_view stream, std::size_t piece, bool failAtEnd =
 // of a stream that fails at its end.
 struct ReadCase {
     const char* name;
-    std::string stream;
-    std::string reported;
+    std::string stream, reported;
 };
 
 const ReadCase kReads[] = {

@@ -219,9 +219,7 @@ private slots:
         button_->grabShortcut(QKeySequence::mnemonic("&K"));
         button_->setEnabledFlag(false);
         QTest::keyClick(window_.get(), Qt::Key_K, Qt::AltModifier);
-        QCOMPARE(messages.messages.size(), 1u);
-        QCOMPARE(messages.messages[0].prompt, "75");
-        QCOMPARE(messages.messages[0].title, "Tallix");
+        QCOMPARE(messages.boxes, std::vector<std::string>{"Tallix|2|75"});
         QCOMPARE(Events(), "");
     }
 

@@ -30,12 +30,6 @@ QStringList NotifiedKeys(const QSignalSpy& spy) {
     return keys;
 }
 
-QImage SmallPicture(QRgb colour) {
-    QImage picture(4, 4, QImage::Format_RGB32);
-    picture.fill(colour);
-    return picture;
-}
-
 // A value of the property's type other than its default.
 QVariant OtherValue(const QVariant& defaultValue) {
     switch (defaultValue.typeId()) {
@@ -47,8 +41,11 @@ QVariant OtherValue(const QVariant& defaultValue) {
         return defaultValue.toUInt() ^ 0x00C08040u; // a colour with all three channels
     case QMetaType::QFont:
         return QFont("DejaVu Sans", 12, QFont::Bold, true);
-    case QMetaType::QImage:
-        return SmallPicture(qRgb(200, 10, 10));
+    case QMetaType::QImage: {
+        QImage picture(4, 4, QImage::Format_RGB32);
+        picture.fill(qRgb(200, 10, 10));
+        return picture;
+    }
     default:
         return defaultValue.toString() + "Other";
     }

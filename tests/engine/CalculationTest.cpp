@@ -25,8 +25,7 @@ std::string Described(const CalculationResult& result) {
 // The translator's and the evaluator's tables hold their rules; these rows
 // hold what Calculate joins: each step's outcome and each setting.
 struct CalculationCase {
-    const char* name;
-    const char* typed;
+    const char *name, *typed;
     CalculationSettings settings;
     std::string described;
 };

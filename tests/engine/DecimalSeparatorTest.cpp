@@ -13,10 +13,7 @@ namespace {
 // variable that is not set.
 struct LocaleCase {
     const char* name;
-    const char* lcAll;
-    const char* lcNumeric;
-    const char* lang;
-    const char* separator;
+    const char *lcAll, *lcNumeric, *lang, *separator;
 };
 
 // A row named after the locale LC_ALL holds.

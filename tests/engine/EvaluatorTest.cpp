@@ -18,10 +18,8 @@ const std::string kOverflow = std::to_string(ErrorNumber::Overflow) + " Overflow
 
 struct EvaluationCase {
     const char* name;
-    std::string postfix;
-    std::string outcome;
-    float value = 0; // for kValue rows
-    float x = 1.0f;
+    std::string postfix, outcome;
+    float value = 0, x = 1.0f; // value: for kValue rows
 };
 
 // Rows of different lengths, laid out by hand.

@@ -18,8 +18,7 @@ const char* const kRefused = "#"; // never a normalised text
 struct PreparationCase {
     const char* name;
     std::string typed;
-    const char* normalised;
-    const char* multiplied = nullptr;
+    const char *normalised, *multiplied = nullptr;
 };
 
 // clang-format off

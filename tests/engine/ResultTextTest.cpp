@@ -20,8 +20,7 @@ namespace {
 struct ResultCase {
     const char* name;
     float value;
-    const char* separator;
-    const char* text;
+    const char *separator, *text;
 };
 
 const ResultCase kCases[] = {

@@ -15,8 +15,8 @@ using testing::Repeat;
 
 struct TranslationCase {
     const char* name;
-    std::string input;
-    std::string tokens;       // written before the end or the error, one space apart
+    // tokens: written before the end or the error, one space apart
+    std::string input, tokens;
     std::string message = {}; // none when the text translates
     std::int32_t position = 0;
 };

@@ -26,11 +26,9 @@ TEST(Cls6, InfixToPostfixShowsTheErrorAndAppends) {
     EXPECT_EQ(cls6.InfixToPostfix("1+2", buffer), 0);
     EXPECT_EQ(buffer, "7 1 5 1 2 + ");
     EXPECT_EQ(cls6.LastError(), kUnmatched);
-    ASSERT_EQ(messages.messages.size(), 2u);
-    EXPECT_EQ(messages.messages[0].prompt, "Character 2:  Operand expected");
-    EXPECT_EQ(messages.messages[1].prompt, "Character 0:  " + kUnmatched);
-    EXPECT_EQ(messages.messages[1].title, "Syntax Error");
-    EXPECT_EQ(messages.messages[1].icon, MessageIcon::Stop);
+    EXPECT_EQ(messages.boxes,
+              (std::vector<std::string>{"Syntax Error|0|Character 2:  Operand expected",
+                                        "Syntax Error|0|Character 0:  " + kUnmatched}));
 }
 
 // DoEvaluate writes sngResult only for a value or the sentinel, reads only
@@ -39,8 +37,8 @@ TEST(Cls6, InfixToPostfixShowsTheErrorAndAppends) {
 TEST(Cls6, DoEvaluateWritesThroughItsParameters) {
     constexpr float kUntouched = 42.0f;
     struct Row {
-        std::string postfix;
-        std::string outcome; // the status, or the failure's number and description
+        // outcome: the status, or the failure's number and description
+        std::string postfix, outcome;
         float result;
     };
     const Row kRows[] = {
@@ -68,7 +66,7 @@ TEST(Cls6, DoEvaluateWritesThroughItsParameters) {
         EXPECT_EQ(outcome.empty() ? raised : outcome, row.outcome);
         EXPECT_EQ(s, (std::vector<float>{row.result, 2, 3, 1.5f, 4, 5, 6, 7, 8}));
     }
-    EXPECT_TRUE(messages.messages.empty());
+    EXPECT_TRUE(messages.boxes.empty());
 }
 
 } // namespace

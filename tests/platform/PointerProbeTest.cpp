@@ -2,6 +2,7 @@
 #include "platform/PointerArrival.h"
 #include "platform/SurfacePointerProbe.h"
 #include "platform/WaylandCalls.h"
+#include "tests/support/TableRows.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -14,18 +15,37 @@
 
 #include <xcb/xcb.h>
 
-using tallix::PointerSample;
+using namespace tallix;
 
 namespace {
 
 // Answers from a fixed sample and counts the questions.
-class CountingProbe final : public tallix::PointerProbe {
+class CountingProbe final : public PointerProbe {
 public:
     PointerSample Sample() override {
         ++questions;
         return {};
     }
     int questions = 0;
+};
+
+// An event as the native filter sees it: an X event of that response and
+// XInput 2 type, or another platform's; whether it is an arrival.
+struct XEvent {
+    const char* name;
+    bool xEvent;
+    int responseType, genericType;
+    bool arrival;
+};
+const XEvent kXEvents[] = {
+    {"core enter", true, XCB_ENTER_NOTIFY, 0, true},
+    {"core enter, client-sent", true, XCB_ENTER_NOTIFY | 0x80, 0, true},
+    {"XInput 2 enter", true, XCB_GE_GENERIC, 7, true},
+    {"core leave", true, XCB_LEAVE_NOTIFY, 0, false},
+    {"core motion", true, XCB_MOTION_NOTIFY, 0, false},
+    {"XInput 2 leave", true, XCB_GE_GENERIC, 8, false},
+    {"XInput 2 motion", true, XCB_GE_GENERIC, 6, false},
+    {"not an X event", false, XCB_ENTER_NOTIFY, 0, false},
 };
 
 } // namespace
@@ -88,8 +108,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(box_.get()));
         QWindow* entered = std::array<QWindow*, 4>{nullptr, main_->windowHandle(),
                                                    box_->windowHandle(), bare_.get()}[window];
-        tallix::SurfacePointerProbe probe([entered] { return entered; },
-                                          [position] { return position; });
+        SurfacePointerProbe probe([entered] { return entered; }, [position] { return position; });
         const PointerSample sample = probe.Sample();
         QCOMPARE(sample.screenPos, position);
         QCOMPARE(sample.widget ? sample.widget->objectName() : QString(), widget);
@@ -98,7 +117,7 @@ private slots:
     // Off Wayland the Wayland module is never loaded, so there is no
     // compositor to watch, and the answers come from the window system's
     // own queries.
-    void noWaylandWatchOffWayland() { QCOMPARE(tallix::Wayland(), nullptr); }
+    void noWaylandWatchOffWayland() { QCOMPARE(Wayland(), nullptr); }
 
     // A window blocked by a modal box hears of no pointer motion, so while
     // one is open the shared answer is asked again within a poll period.
@@ -117,34 +136,18 @@ private slots:
         }
         QCoreApplication::processEvents();
         CountingProbe source;
-        tallix::SharedPointerProbe shared(source);
+        SharedPointerProbe shared(source);
         shared.Sample();
-        QTest::qSleep(tallix::SharedPointerProbe::ModalMaxAgeMs + 15); // no events meanwhile
+        QTest::qSleep(SharedPointerProbe::ModalMaxAgeMs + 15); // no events meanwhile
         shared.Sample();
         QCOMPARE(source.questions, questions);
     }
 
-    void xEventsThatMeanThePointerCameIn_data() {
-        QTest::addColumn<bool>("xEvent");
-        QTest::addColumn<int>("responseType");
-        QTest::addColumn<int>("genericType");
-        QTest::addColumn<bool>("arrival");
-        QTest::newRow("core enter") << true << XCB_ENTER_NOTIFY << 0 << true;
-        QTest::newRow("core enter, client-sent") << true << (XCB_ENTER_NOTIFY | 0x80) << 0 << true;
-        QTest::newRow("XInput 2 enter") << true << XCB_GE_GENERIC << 7 << true;
-        QTest::newRow("core leave") << true << XCB_LEAVE_NOTIFY << 0 << false;
-        QTest::newRow("core motion") << true << XCB_MOTION_NOTIFY << 0 << false;
-        QTest::newRow("XInput 2 leave") << true << XCB_GE_GENERIC << 8 << false;
-        QTest::newRow("XInput 2 motion") << true << XCB_GE_GENERIC << 6 << false;
-        QTest::newRow("not an X event") << false << XCB_ENTER_NOTIFY << 0 << false;
-    }
+    void xEventsThatMeanThePointerCameIn_data() { testing::AddTableRows(kXEvents); }
     void xEventsThatMeanThePointerCameIn() {
-        QFETCH(bool, xEvent);
-        QFETCH(int, responseType);
-        QFETCH(int, genericType);
-        QFETCH(bool, arrival);
-        tallix::PointerArrival watch(*QCoreApplication::instance());
-        QSignalSpy arrived(&watch, &tallix::PointerArrival::Arrived);
+        const auto [name, xEvent, responseType, genericType, arrival] = testing::TableRow(kXEvents);
+        PointerArrival watch(*QCoreApplication::instance());
+        QSignalSpy arrived(&watch, &PointerArrival::Arrived);
         xcb_ge_generic_event_t event{};
         event.response_type = uint8_t(responseType);
         event.event_type = uint16_t(genericType);
@@ -156,8 +159,8 @@ private slots:
     // The toolkit's enter, to a window or to a widget, is an arrival; its
     // leave is not.
     void toolkitEnterIsAnArrival() {
-        tallix::PointerArrival watch(*QCoreApplication::instance());
-        QSignalSpy arrived(&watch, &tallix::PointerArrival::Arrived);
+        PointerArrival watch(*QCoreApplication::instance());
+        QSignalSpy arrived(&watch, &PointerArrival::Arrived);
         QObject receiver;
         for (const QEvent::Type type : {QEvent::Leave, QEvent::Leave, QEvent::Enter}) {
             QEvent event(type);

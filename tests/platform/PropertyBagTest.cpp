@@ -10,8 +10,7 @@ namespace {
 struct FontCase {
     const char* name;
     QVariantMap stored;
-    bool fallbackItalic;
-    bool italic;
+    bool fallbackItalic, italic;
     int weight;
 };
 

@@ -67,11 +67,10 @@ public:
         QTest::keyClick(&Text1(), Qt::Key_Return);
     }
 
-    // Each recorded box as "title|icon|prompt", icon 0 stop, 1 warning.
     QStringList Boxes() const {
         QStringList boxes;
-        for (const auto& [prompt, title, icon] : messages.messages) {
-            boxes << QString::fromStdString(title + '|' + std::to_string(int(icon)) + '|' + prompt);
+        for (const std::string& box : messages.boxes) {
+            boxes << QString::fromStdString(box);
         }
         return boxes;
     }
