@@ -23,13 +23,6 @@ std::wstring Decode(std::string_view bytes) {
     return characters;
 }
 
-// LC_CTYPE set for one test; the C locale put back after it.
-class InLocale : public ::testing::Test {
-protected:
-    static bool Set(const char* name) { return std::setlocale(LC_CTYPE, name) != nullptr; }
-    void TearDown() override { std::setlocale(LC_CTYPE, "C"); }
-};
-
 // A locale, and what the editor shows for kSample in it: the locale's
 // characters, one stand-in per byte that begins none.
 struct Locale {
@@ -46,7 +39,10 @@ const std::string kLonger[] = {"2\xC3\x97" "3", "\xE2\x82", "\xE2\x82\xAC", "\xF
                                "\xC3\xC3\x97", "\xE2\x82" "1+1", std::string("1\0" "2", 3)};
 // clang-format on
 
-class EveryByteString : public InLocale, public ::testing::WithParamInterface<Locale> {};
+// LC_CTYPE set for one test; the C locale put back after it.
+class EveryByteString : public ::testing::TestWithParam<Locale> {
+    void TearDown() override { std::setlocale(LC_CTYPE, "C"); }
+};
 
 // Every string of one or two bytes, and longer ones around the edges of
 // UTF-8 (cut short, overlong, surrogates, past U+10FFFF), comes back byte
@@ -54,7 +50,7 @@ class EveryByteString : public InLocale, public ::testing::WithParamInterface<Lo
 // whatever the editor shows for it; a stand-in is never mistaken for a
 // character.
 TEST_P(EveryByteString, ComesBackAsTyped) {
-    if (!Set(GetParam().name)) {
+    if (std::setlocale(LC_CTYPE, GetParam().name) == nullptr) {
         GTEST_SKIP() << "the locale is not installed";
     }
     EXPECT_EQ(Decode(kSample), GetParam().shown);

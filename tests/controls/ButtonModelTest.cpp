@@ -89,11 +89,9 @@ private slots:
         QTest::newRow("lower-case keys")
             << false << QJsonObject{{"colorstyle", 3}, {"roundedvalue", 0}, {"enabled", false}}
             << QVariantMap{{"ColorStyle", 3}, {"RoundedValue", 0}, {"Enabled", false}};
-        QFont resized = KeptFont();
-        resized.setPointSizeF(10);
         QTest::newRow("a font with only a size, and yes as text")
             << false << QJsonObject{{"fonttype", QJsonObject{{"size", 10}}}, {"enabled", "true"}}
-            << QVariantMap{{"FontType", resized}, {"Enabled", true}};
+            << QVariantMap{{"FontType", QFont("DejaVu Sans", 10)}, {"Enabled", true}};
     }
     void initialisingAndLoading() {
         QFETCH(bool, initialise);

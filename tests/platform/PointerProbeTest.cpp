@@ -123,13 +123,11 @@ private slots:
     // one is open the shared answer is asked again within a poll period.
     void sharedAnswerIsRenewedWithinAPollWhileAModalBoxIsOpen_data() {
         QTest::addColumn<bool>("modal");
-        QTest::addColumn<int>("questions");
-        QTest::newRow("no modal box") << false << 1;
-        QTest::newRow("modal box open") << true << 2;
+        QTest::newRow("no modal box") << false;
+        QTest::newRow("modal box open") << true;
     }
     void sharedAnswerIsRenewedWithinAPollWhileAModalBoxIsOpen() {
         QFETCH(bool, modal);
-        QFETCH(int, questions);
         if (modal) {
             box_->show();
             QVERIFY(QTest::qWaitForWindowExposed(box_.get()));
@@ -140,7 +138,7 @@ private slots:
         shared.Sample();
         QTest::qSleep(SharedPointerProbe::ModalMaxAgeMs + 15); // no events meanwhile
         shared.Sample();
-        QCOMPARE(source.questions, questions);
+        QCOMPARE(source.questions, modal ? 2 : 1);
     }
 
     void xEventsThatMeanThePointerCameIn_data() { testing::AddTableRows(kXEvents); }
