@@ -36,12 +36,6 @@ const Node kNodes[] = {
 const QStringList kAboutChildren = {"StaticText Tallix", "StaticText Version 1.0",
                                     "Link tallix.example.org", "Button OK"};
 
-QString RoleAndName(QAccessibleInterface& node) {
-    const QString role =
-        QString::fromLatin1(QMetaEnum::fromType<QAccessible::Role>().valueToKey(node.role()));
-    return role + ' ' + node.text(QAccessible::Name);
-}
-
 QAccessibleInterface* Interface(QWidget* widget) {
     return widget == nullptr ? nullptr : QAccessible::queryAccessibleInterface(widget);
 }
@@ -82,7 +76,8 @@ private slots:
             QAccessibleInterface* child = box->child(i);
             QCOMPARE(box->indexOfChild(child), i);
             QCOMPARE(child->parent(), box);
-            children << RoleAndName(*child);
+            const char* role = QMetaEnum::fromType<QAccessible::Role>().valueToKey(child->role());
+            children << QString::fromLatin1(role) + ' ' + child->text(QAccessible::Name);
         }
         QCOMPARE(children, kAboutChildren);
         QCOMPARE(box->indexOfChild(Interface(harness.Find("Line1", true))), -1);
