@@ -65,8 +65,8 @@ TEST(CliMemory, RunningOutOfMemoryFailsOnlyThatExpression) {
     const auto statusWithin = [](rlim_t bytes) {
         return std::get<0>(RunCli({}, kDeepLines, Limit(RLIMIT_AS, bytes)));
     };
-    rlim_t fits = 256 << 20; // the search is between a limit that fits and one that does not
-    rlim_t failsBelow = 0;
+    // The search is between a limit that fits and one that does not.
+    rlim_t fits = 256 << 20, failsBelow = 0;
     ASSERT_EQ(statusWithin(fits), 0);
     while (fits - failsBelow > 64 * 1024) {
         const rlim_t middle = (fits + failsBelow) / 2;

@@ -45,7 +45,8 @@ const Run kRuns[] = {
     {"after a toolkit option", kOffscreen, {"-style", "Fusion", "2+3"}, 2, "", kUnknown + "'2+3'"},
 };
 
-QProcessEnvironment EnvironmentWith(const Display& display) {
+// Starts tallix with only `display` naming a display.
+void Start(QProcess& tallix, const Display& display, const QStringList& arguments) {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
         environment.remove(name);
@@ -53,7 +54,8 @@ QProcessEnvironment EnvironmentWith(const Display& display) {
     for (const auto& [name, value] : display) {
         environment.insert(name, value);
     }
-    return environment;
+    tallix.setProcessEnvironment(environment);
+    tallix.start(TALLIX_EXECUTABLE, arguments);
 }
 
 // The lines tallix itself wrote on standard error; the toolkit may add its own.
@@ -86,8 +88,7 @@ private slots:
     void answersEachStart() {
         const Run& run = tallix::testing::TableRow(kRuns);
         QProcess tallix;
-        tallix.setProcessEnvironment(EnvironmentWith(run.display));
-        tallix.start(TALLIX_EXECUTABLE, run.arguments);
+        Start(tallix, run.display, run.arguments);
         if (run.status < 0) {
             QVERIFY(!tallix.waitForFinished(kRefusalMs));
             tallix.kill();
@@ -107,8 +108,7 @@ private slots:
     // The manual page describes the options --help lists, and no others.
     void helpAndManualPageNameTheSameOptions() {
         QProcess tallix;
-        tallix.setProcessEnvironment(EnvironmentWith({}));
-        tallix.start(TALLIX_EXECUTABLE, {"--help"});
+        Start(tallix, {}, {"--help"});
         QVERIFY(tallix.waitForFinished(20000));
         const QString help = QString::fromLocal8Bit(tallix.readAllStandardOutput());
         QFile page(TALLIX_MAN_PAGE);
