@@ -36,8 +36,7 @@ QByteArray MainLayoutWith(const char* from, const char* to) {
 // A change to the main window's layout, the control the error names and
 // part of the problem it states; no problem: the window is built.
 struct Change {
-    const char* name;
-    const char *from, *to;
+    const char *name, *from, *to;
     std::string_view control;
     const char* problem;
 };
