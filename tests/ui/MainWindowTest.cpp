@@ -229,12 +229,15 @@ private slots:
 
     // Both drawn sizes are built in, pixel for pixel, so neither is shown scaled.
     void windowIconHasBothDrawnSizes() {
+        const auto pixels = [](const QImage& image) {
+            const QImage argb = image.convertToFormat(QImage::Format_ARGB32);
+            return QByteArray(reinterpret_cast<const char*>(argb.constBits()), argb.sizeInBytes());
+        };
         const QIcon icon = tallix::TallixIcon();
         QCOMPARE(icon.availableSizes(), (QList<QSize>{QSize(16, 16), QSize(32, 32)}));
         for (const int size : {16, 32}) {
             const QImage drawn(QStringLiteral(TALLIX_ICON_FOLDER "/tallix-%1.png").arg(size));
-            QCOMPARE(icon.pixmap(size).toImage().convertToFormat(QImage::Format_ARGB32),
-                     drawn.convertToFormat(QImage::Format_ARGB32));
+            QCOMPARE(pixels(icon.pixmap(size).toImage()), pixels(drawn));
         }
     }
 };
