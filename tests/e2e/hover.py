@@ -22,7 +22,8 @@ def rest():
 
 # Each step's moves (points, or actions), then the rectangle that must turn
 # hot or cold (within a second, or never), TRIES times over; each step's median
-# time must be within the limit, so that one tick of a busy machine does not fail the test.
+# time must be within the limit, so that one tick of a busy machine does not
+# fail the test.
 def scenario(shot, name, steps, failures):
     times = [[] for _ in steps]
     for _ in range(TRIES):
