@@ -14,7 +14,6 @@ import sys
 
 import screen
 
-BUS_LAUNCHER = "/usr/libexec/at-spi-bus-launcher"
 # (role, name, description); None accepts any description. A key that shows
 # a sign or a letter is heard by what it does, the angle options by their unit.
 EXPECTED = [("frame", "Tallix", None), ("text", "Expression", None), ("list", "Function", None),
@@ -100,7 +99,7 @@ def inside_session(tallix):
 def main(tallix):
     if importlib.util.find_spec("pyatspi") is None:
         screen.skip("pyatspi is not installed for %s (python3-pyatspi)" % sys.executable)
-    screen.need("Xvfb", "dbus-run-session", BUS_LAUNCHER)
+    screen.need("Xvfb", "dbus-run-session", "/usr/libexec/at-spi-bus-launcher")
     return subprocess.run(["dbus-run-session", "--", sys.executable, os.path.abspath(__file__),
                            "--inside", os.path.abspath(tallix)], timeout=45).returncode
 

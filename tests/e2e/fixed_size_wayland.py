@@ -12,8 +12,6 @@ import time
 
 import screen
 
-WHOLE_OUTPUT = (0, 0) + screen.AREA
-
 
 # The centres of the title bar's buttons, left to right: the groups of columns
 # right of the bar's middle (the title is centred) darker than the bar.
@@ -46,11 +44,6 @@ def main(tallix, main_layout, about_layout):
         def control(layout, name, outer=window):
             return screen.rects(layout, (outer[0] + frame[0] // 2, outer[1] + frame[1] - frame[0] // 2))[name]
 
-        def click(point, *keys):
-            shot.move_pointer(*point)
-            screen.xdotool(display, "click", "1", *(("key", *keys) if keys else ()))
-            shot.move_pointer(*screen.PARKED)
-
         def check(what, expected=window):
             if not screen.wait_for(lambda: screen.lit_rect(shot) == expected, 5, 0.1):
                 failures.append("%s: the window is at %s, not %s" % (what, screen.lit_rect(shot), expected))
@@ -66,7 +59,7 @@ def main(tallix, main_layout, about_layout):
             buttons = title_bar_buttons(shot, outer)
             if len(buttons) < 3:
                 screen.finish(failures + ["%s: the title bar shows %d buttons" % (what, len(buttons))])
-            click(buttons[-2])
+            shot.click(buttons[-2])
             time.sleep(0.5)  # time for a maximized configure to come
 
         for what in ("title bar maximise", "title bar maximise again"):
@@ -76,10 +69,9 @@ def main(tallix, main_layout, about_layout):
         # client's) act on the window with the focus, which a click gives it:
         # once to impose the state, which the window obeys, once to lift it.
         for keys in ("super+shift+m", "super+shift+f"):
-            click(screen.centre(control(main_layout, "Text1")), keys)
-            check("imposed by " + keys, WHOLE_OUTPUT)
-            click(screen.centre(control(main_layout, "Text1")), keys)
-            check("lifted by " + keys)
+            for what, expected in (("imposed by ", (0, 0) + screen.AREA), ("lifted by ", window)):
+                shot.click(screen.centre(control(main_layout, "Text1")), "key", keys)
+                check(what + keys, expected)
 
         left, top, width, height = window
         shot.move_pointer(left + width - 2, top + height // 2)
@@ -93,7 +85,7 @@ def main(tallix, main_layout, about_layout):
         # Weston opens the About box at the pointer, on the About key, so it
         # reaches out right of the main window, which gives its right edge,
         # top and bottom. It stays at its size and place until OK closes it.
-        click(screen.centre(control(main_layout, "About")))
+        shot.click(screen.centre(control(main_layout, "About")))
         def beside():  # what is drawn right of the main window
             return screen.lit_rect(shot, left + width)
 
@@ -106,7 +98,7 @@ def main(tallix, main_layout, about_layout):
         maximise("About: title bar maximise", box)
         if beside() != outside or app.poll() is not None:
             failures.append("About maximised: at %s, tallix status %s" % (beside(), app.poll()))
-        click(screen.centre(control(about_layout, "OK", box)))
+        shot.click(screen.centre(control(about_layout, "OK", box)))
         if not screen.wait_for(lambda: beside() is None, 10):
             failures.append("About: OK did not close the box")
         check("About maximised, then closed")

@@ -20,30 +20,29 @@ def rest():
     time.sleep(0.2)  # four poll periods: the polls rest
 
 
-# The milliseconds the condition took to hold, or None past a second.
-def milliseconds_until(condition):
-    start = time.monotonic()
-    return (time.monotonic() - start) * 1000 if screen.wait_for(condition, 1, 0.002) else None
-
-
 # Each step's moves (points, or actions), then the rectangle that must turn
-# hot or cold, TRIES times over; each step's median time must be within the
-# limit, so that one tick of a busy machine does not fail the test.
+# hot or cold (within a second, or never), TRIES times over; each step's median
+# time must be within the limit, so that one tick of a busy machine does not
+# fail the test.
 def scenario(shot, name, steps, failures):
     times = [[] for _ in steps]
     for _ in range(TRIES):
         for (moves, rect, hot), found in zip(steps, times):
             for move in moves:
                 move() if callable(move) else shot.move_pointer(*move)
-            found.append(milliseconds_until(lambda: screen.hot(shot, rect) == hot))
+            start = time.monotonic()
+            turned = screen.wait_for(lambda: screen.hot(shot, rect) == hot, 1, 0.002)
+            found.append((time.monotonic() - start) * 1000 if turned else None)
     for number, ((_, _, hot), found) in enumerate(zip(steps, times), 1):
         shown = ", ".join("never" if t is None else "%.0f ms" % t for t in found)
         if None in found or sorted(found)[TRIES // 2] > LIMIT_MS:
             failures.append("%s, step %d (%s): %s, limit %d ms" % (name, number, "hot" if hot else "cold", shown, LIMIT_MS))
 
 
-def onto_and_away(key, away):
-    return [([screen.centre(key)], key, True), ([away], key, False)]
+# The key turns hot under the pointer, and cold as it moves on to another key or the desktop.
+def onto_and_away(shot, name, key, other, away, failures):
+    for where, to in (("another key", screen.centre(other)), ("the desktop", away)):
+        scenario(shot, "%s to %s" % (name, where), [([screen.centre(key)], key, True), ([to], key, False)], failures)
 
 
 # Another program's window comes over the left half of the key under the
@@ -61,15 +60,12 @@ def covered(shot, key, away):
 # error box's rectangle, wherever the window system puts it: the bounds of
 # what changes where windows show but for the expression box and the function list (a
 # few pixels wider all round), which change as the window loses the focus.
-def open_error_box(shot, display, controls):
+def open_error_box(shot, controls):
     blurred = [(x - 3, y - 3, w + 6, h + 6) for x, y, w, h in (controls["Text1"], controls["List1"])]
-    shot.move_pointer(*screen.centre(controls["Text1"]))
-    screen.xdotool(display, "click", "1")
-    screen.xdotool(display, "type", "--delay", "20", "2=2")
-    shot.move_pointer(*screen.PARKED)
+    shot.click(screen.centre(controls["Text1"]), "type", "--delay", "20", "2=2")
     time.sleep(0.3)
     before = shot.pixels(0, 0, *screen.AREA)
-    screen.xdotool(display, "key", "Return")
+    screen.xdotool(shot.name, "key", "Return")
 
     def box():
         after, width = shot.pixels(0, 0, *screen.AREA), screen.AREA[0]
@@ -101,19 +97,16 @@ def main(system, tallix, layout):
                     if set(shot.pixels(x - 20, y - 20, 40, 40)) == {screen.BLACK})
         keys, failures = screen.rects(layout, window), []
         one, two = keys["1"], keys["2"]
-        scenario(shot, "key 1 to key 2", onto_and_away(one, screen.centre(two)), failures)
-        scenario(shot, "key 1 to the desktop", onto_and_away(one, away), failures)
+        onto_and_away(shot, "key 1", one, two, away, failures)
         scenario(shot, "off the window and straight onto key 2", [
             ([screen.centre(one)], one, True), ([away, screen.centre(two)], two, True),
             ([], one, False)], failures)
         if system == "x11":
             scenario(shot, "covered and uncovered", covered(shot, keys["5"], away), failures)
-        box = open_error_box(shot, display, keys)
+        box = open_error_box(shot, keys)
         free = [keys[name] for name in keys if name.startswith("XPButton")
                 and not screen.overlaps(keys[name], box)]
-        scenario(shot, "box open, free key to another", onto_and_away(
-            free[0], screen.centre(free[1])), failures)
-        scenario(shot, "box open, free key to the desktop", onto_and_away(free[0], away), failures)
+        onto_and_away(shot, "box open, a free key", free[0], free[1], away, failures)
         scenario(shot, "across the box", [
             ([screen.centre(free[0])], free[0], True),
             ([screen.centre(box), away], free[0], False),

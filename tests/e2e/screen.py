@@ -7,6 +7,7 @@ import ctypes
 import ctypes.util
 import json
 import os
+import pathlib
 import shutil
 import subprocess
 import sys
@@ -67,8 +68,7 @@ def x11_env(display):
 # which the client draws no title bar: a window's pixels are its contents.
 def start_weston(processes, display):
     runtime = processes.folder()
-    with open(os.path.join(runtime, "weston.ini"), "w") as file:
-        file.write("[shell]\nbackground-color=0xff000000\npanel-position=none\n")
+    pathlib.Path(runtime, "weston.ini").write_text("[shell]\nbackground-color=0xff000000\npanel-position=none\n")
     env = dict(x11_env(display), XDG_RUNTIME_DIR=runtime)
     processes.start(["weston", "--backend=x11-backend.so", "--use-pixman", "--socket=e2e",
                      "--config=" + runtime + "/weston.ini", "--width=%d" % OUTPUT[0],
@@ -120,12 +120,11 @@ def show_on_weston(processes, shot, program, env):
 # open, and a function that lists that.
 def recording_opener(processes, env):
     folder = processes.folder()
-    with open(folder + "/xdg-open", "w") as file:
-        file.write('#!/bin/sh\necho "$1" >> %s/opened\n' % folder)
-    os.chmod(folder + "/xdg-open", 0o755)
-    opened = folder + "/opened"
+    opener, opened = pathlib.Path(folder, "xdg-open"), pathlib.Path(folder, "opened")
+    opener.write_text('#!/bin/sh\necho "$1" >> %s\n' % opened)
+    opener.chmod(0o755)
     return dict(env, PATH=folder + os.pathsep + env["PATH"]), \
-        lambda: open(opened).read().splitlines() if os.path.exists(opened) else []
+        lambda: opened.read_text().splitlines() if opened.exists() else []
 
 
 def wait_for(condition, seconds, step=0.05):
@@ -167,27 +166,31 @@ def show_on_x11(processes, program, display, env=None):
 
 
 class _XImage(ctypes.Structure):
-    _fields_ = [(name, ctypes.c_int) for name in ("width", "height", "xoffset", "format")] + \
-        [("data", ctypes.c_void_p)] + [(name, ctypes.c_int) for name in (
-            "byte_order", "bitmap_unit", "bitmap_bit_order", "bitmap_pad", "depth",
-            "bytes_per_line", "bits_per_pixel")]
+    _fields_ = [(name, ctypes.c_void_p if name == "data" else ctypes.c_int) for name in (
+        "width height xoffset format data byte_order bitmap_unit bitmap_bit_order bitmap_pad depth"
+        " bytes_per_line bits_per_pixel").split()]
 
 
 # The pointer and the pixels of an X display's root window.
 class Screen:
     def __init__(self, display):
         x = self._x = ctypes.CDLL(ctypes.util.find_library("X11") or "libX11.so.6")
-        ptr, win, i, u = ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_uint
+        ptr, win, i, u, image = ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_uint, ctypes.POINTER(_XImage)
         for name, result, args in [
                 ("XOpenDisplay", ptr, [ctypes.c_char_p]), ("XDefaultRootWindow", win, [ptr]),
                 ("XWarpPointer", None, [ptr, win, win, i, i, u, u, i, i]), ("XSync", None, [ptr, i]),
-                ("XGetImage", ctypes.POINTER(_XImage), [ptr, win, i, i, u, u, win, i]),
-                ("XDestroyImage", None, [ctypes.POINTER(_XImage)]),
+                ("XGetImage", image, [ptr, win, i, i, u, u, win, i]), ("XDestroyImage", None, [image]),
                 ("XCreateSimpleWindow", win, [ptr, win, i, i, u, u, u, win, win]),
                 ("XMapRaised", None, [ptr, win]), ("XDestroyWindow", None, [ptr, win])]:
             getattr(x, name).restype, getattr(x, name).argtypes = result, args
-        self._display = x.XOpenDisplay(display.encode())
+        self.name, self._display = display, x.XOpenDisplay(display.encode())
         self._root = x.XDefaultRootWindow(self._display)
+
+    # Clicks at the point, runs more xdotool commands chained, and parks the pointer.
+    def click(self, point, *then):
+        self.move_pointer(*point)
+        xdotool(self.name, "click", "1", *then)
+        self.move_pointer(*PARKED)
 
     # Warps the pointer: the windows it crosses get their enter and leave events.
     def move_pointer(self, x, y):
@@ -233,8 +236,7 @@ def hot(shot, rect):
 
 # A window's client area in pixels at 96 dpi, from its layout's twips.
 def layout_size(path):
-    layout = json.load(open(path))
-    return round(layout["width"] / 15), round(layout["height"] / 15)
+    return tuple(round(json.load(open(path))[key] / 15) for key in ("width", "height"))
 
 
 # The screen rectangle of each control of a layout with its client area at
@@ -243,12 +245,10 @@ def rects(path, origin=(0, 0)):
     found = {}
     for control in json.load(open(path))["controls"]:
         if "left" in control:  # a line has no box
-            left, top = (round(control[k] / 15) for k in ("left", "top"))
-            right = round((control["left"] + control["width"]) / 15)
-            bottom = round((control["top"] + control["height"]) / 15)
-            rect = (origin[0] + left, origin[1] + top, right - left, bottom - top)
+            left, top, right, bottom = (round(twips / 15) for twips in (
+                control["left"], control["top"], control["left"] + control["width"], control["top"] + control["height"]))
             caption = control.get("properties", {}).get("caption", control["name"])
-            found[control["name"]] = found[caption] = rect
+            found[control["name"]] = found[caption] = (origin[0] + left, origin[1] + top, right - left, bottom - top)
     return found
 
 

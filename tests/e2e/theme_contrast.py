@@ -14,7 +14,6 @@ import time
 
 import screen
 
-READABLE = 4.5
 INK = 1.1  # a pixel this far apart from its background is text; antialiasing makes the rest
 KDE_DARK = "".join("[Colors:%s]\nBackgroundNormal=%s\nForegroundNormal=252,252,252\n" % group
                    for group in (("Window", "42,46,50"), ("View", "27,30,32"),
@@ -25,9 +24,8 @@ THEMES = [("Adwaita", "Adwaita", "light"), ("Adwaita:dark", "Adwaita:dark", "dar
           ("HighContrastInverse", "HighContrastInverse", None), ("KDE dark", None, "dark")]
 # (control, where its text is: "whole", "after first" (beside an option's
 # indicator) or "key" (inside a key's border, on its face shaded row by row))
-MAIN_TEXTS = [("Label1", "whole"), ("Label4", "whole"), ("Option1", "after first"),
-              ("Option2", "after first"), ("XPButton7", "key"), ("XPButton27", "key"),
-              ("XPButton28", "key")]
+MAIN_TEXTS = [("Label1", "whole"), ("Label4", "whole"), ("Option1", "after first"), ("Option2", "after first"),
+              ("XPButton7", "key"), ("XPButton27", "key"), ("XPButton28", "key")]
 ABOUT_TEXTS = [("lblTitle", "whole"), ("Label2", "whole"), ("Label1", "whole"), ("cmdOK", "key")]
 
 
@@ -60,9 +58,9 @@ def shrunk(rect, by):
     return rect[0] + by, rect[1] + by, rect[2] - 2 * by, rect[3] - 2 * by
 
 
-# Runs one theme; the failures, and the luminance of the error box.
-def run_theme(name, tallix, main_layout, about_layout, env, display):
-    shot, failures = screen.Screen(display), []
+# Runs one theme, adding to the failures; the luminance of the error box.
+def run_theme(processes, name, tallix, main_layout, about_layout, env, display, failures):
+    shot = screen.Screen(display)
     shot.move_pointer(*screen.PARKED)
 
     def region(rect):
@@ -71,7 +69,7 @@ def run_theme(name, tallix, main_layout, about_layout, env, display):
 
     def check(what, rows, per_row=False):
         contrast = measure(rows, per_row)
-        if contrast < READABLE:
+        if contrast < 4.5:
             failures.append("%s: %s at %.2f:1" % (name, what, contrast))
 
     def window(title, layout, texts):
@@ -83,41 +81,35 @@ def run_theme(name, tallix, main_layout, about_layout, env, display):
             check(control, after_first(rows) if part == "after first" else rows, part == "key")
         return rect, controls
 
-    def click(point, *then):  # then: more xdotool commands, chained
-        shot.move_pointer(*point)
-        screen.xdotool(display, "click", "1", *then)
-        shot.move_pointer(*screen.PARKED)
-
-    with screen.Processes() as processes:
-        processes.start([tallix], env=env)
-        _, controls = window("Tallix", main_layout, [])
-        # The edit box measured with the focus on "Arc", already selected, so
-        # that no caret, drawn in a colour of its own, stands in for its text.
-        edit, blur = shrunk(controls["Text1"], 3), screen.centre(controls["Option1"])
-        click(screen.centre(edit), "type", "12+3")
-        click(blur)
-        screen.wait_for(lambda: measure(region(edit)) > 1, 5)
-        window("Tallix", main_layout, MAIN_TEXTS)
-        check("expression", region(edit))
-        # The entries are short: two thirds of the list keep clear of its scroll bar.
-        x, y, width, height = shrunk(controls["List1"], 3)
-        rows = region((x, y, width * 2 // 3, height))
-        background = commonest(rows)
-        check("selected", [row for row in rows if commonest([row]) != background])
-        check("entries", [row for row in rows if commonest([row]) == background])
-        typed = shot.pixels(*edit)
-        click(screen.centre(edit), "key", "Return")
-        click(blur)
-        screen.wait_for(lambda: shot.pixels(*edit) != typed, 5)
-        time.sleep(0.5)  # the focus leaving it, too
-        check("result", region(edit))
-        click(screen.centre(controls["About"]))
-        click(screen.centre(window("About Tallix", about_layout, ABOUT_TEXTS)[1]["OK"]))
-        click(screen.centre(edit), "type", "=")
-        screen.xdotool(display, "key", "Return")
-        box, _ = window("Error", about_layout, [])
-        check("error", after_first(region((box[0] + 4, box[1] + 4, box[2] - 8, box[3] // 2))))
-        return failures, screen.luminance(commonest(region(box)))
+    processes.start([tallix], env=env)
+    _, controls = window("Tallix", main_layout, [])
+    # The edit box measured with the focus on "Arc", already selected, so
+    # that no caret, drawn in a colour of its own, stands in for its text.
+    edit, blur = shrunk(controls["Text1"], 3), screen.centre(controls["Option1"])
+    shot.click(screen.centre(edit), "type", "12+3")
+    shot.click(blur)
+    screen.wait_for(lambda: measure(region(edit)) > 1, 5)
+    window("Tallix", main_layout, MAIN_TEXTS)
+    check("expression", region(edit))
+    # The entries are short: two thirds of the list keep clear of its scroll bar.
+    x, y, width, height = shrunk(controls["List1"], 3)
+    rows = region((x, y, width * 2 // 3, height))
+    background = commonest(rows)
+    check("selected", [row for row in rows if commonest([row]) != background])
+    check("entries", [row for row in rows if commonest([row]) == background])
+    typed = shot.pixels(*edit)
+    shot.click(screen.centre(edit), "key", "Return")
+    shot.click(blur)
+    screen.wait_for(lambda: shot.pixels(*edit) != typed, 5)
+    time.sleep(0.5)  # the focus leaving it, too
+    check("result", region(edit))
+    shot.click(screen.centre(controls["About"]))
+    shot.click(screen.centre(window("About Tallix", about_layout, ABOUT_TEXTS)[1]["OK"]))
+    shot.click(screen.centre(edit), "type", "=")
+    screen.xdotool(display, "key", "Return")
+    box, _ = window("Error", about_layout, [])
+    check("error", after_first(region((box[0] + 4, box[1] + 4, box[2] - 8, box[3] // 2))))
+    return screen.luminance(commonest(region(box)))
 
 
 def main(tallix, main_layout, about_layout, gtk3_plugin):
@@ -132,8 +124,7 @@ def main(tallix, main_layout, about_layout, gtk3_plugin):
             if not gtk_theme:
                 open(os.path.join(config, "kdeglobals"), "w").write(KDE_DARK)
                 env.update(QT_QPA_PLATFORMTHEME="kde", KDE_SESSION_VERSION="5", XDG_CONFIG_HOME=config)
-            found, box = run_theme(name, tallix, main_layout, about_layout, env, display)
-        failures += found
+            box = run_theme(processes, name, tallix, main_layout, about_layout, env, display, failures)
         if look and not (box < 0.2 if look == "dark" else box > 0.5):
             failures.append("%s: the error box's luminance %.2f is not %s's" % (name, box, look))
     screen.finish(failures)

@@ -54,10 +54,9 @@ def main(source, compile_commands):
             for args, directory in flags.items():
                 for target, include in probes.items():
                     found = reach(list(args), directory, include, pathlib.Path(scratch) / "probe.cpp")
-                    if target == layer and not found:
-                        faults.append(f"{layer}/ cannot include its own {include}")
-                    elif target not in MAY_USE[layer] and found:
-                        faults.append(f"{layer}/ can include {include}")
+                    # Its own layer must be found, one it may not use must not.
+                    if (target == layer and not found) or (target not in MAY_USE[layer] and found):
+                        faults.append(f"{layer}/ {'can' if found else 'cannot'} include {include}")
     print("\n".join(faults) or "layers checked: " + ", ".join(sets))
     return 1 if faults else 0
 
