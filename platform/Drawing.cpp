@@ -206,7 +206,14 @@ void DrawText(QImage& image, QPointF topLeft, const QString& text, const QFont& 
     // Aliased like every other primitive: the ink is exactly the text colour.
     QFont aliased = font;
     aliased.setStyleStrategy(QFont::NoAntialias);
-    QPainter painter(&image);
+    // Painted through a view of the picture's pixels: a painter's engine
+    // stays with the image it painted for as long as that image lives, and
+    // every button's surface would keep one.
+    QImage view(image.bits(), image.width(), image.height(), image.bytesPerLine(), image.format());
+    view.setDotsPerMeterX(image.dotsPerMeterX());
+    view.setDotsPerMeterY(image.dotsPerMeterY());
+    view.setDevicePixelRatio(image.devicePixelRatio());
+    QPainter painter(&view);
     painter.setFont(aliased);
     painter.setPen(QColor(colour));
     painter.drawText(topLeft + QPointF(0, painter.fontMetrics().ascent()), text);
