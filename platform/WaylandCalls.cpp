@@ -12,6 +12,7 @@ namespace {
 // from the installed program's folder, otherwise.
 const WaylandCalls* LoadModule() {
     const QString programFolder = QCoreApplication::applicationDirPath();
+    QString reason;
     for (const QString& folder :
          {programFolder, programFolder + QStringLiteral("/" TALLIX_INSTALLED_MODULE_FOLDER)}) {
         QLibrary module(folder + QStringLiteral("/tallix-wayland"));
@@ -19,8 +20,10 @@ const WaylandCalls* LoadModule() {
         if (const auto entry = reinterpret_cast<Entry>(module.resolve("tallix_wayland_calls"))) {
             return entry();
         }
+        reason = module.errorString();
     }
-    qWarning("tallix: the Wayland module tallix-wayland is missing; the hover look may lag");
+    qWarning("tallix: %s; the hover look may lag and the window may not keep its size",
+             qPrintable(reason));
     return nullptr;
 }
 
