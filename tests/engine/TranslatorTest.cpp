@@ -30,6 +30,7 @@ const TranslationCase kCases[] = {
     // from the left (more in the equivalence pairs of the calculation tests).
     {"BlanksOnly", " \t ", ""},
     {"ProductBeforeSum", "1+2*3", "1 2 3 * +"},
+    {"QuotientBeforeDifference", "8-6/2", "8 6 2 / -"},
     {"PowerProductSum", "1+2*3^2", "1 2 3 2 ^ * +"},
     {"PowerFromTheLeft", "2^3^2", "2 3 ^ 2 ^"},
     {"PowerBeforeSign", "-2^2", "2 2 ^ (-)"},
