@@ -222,4 +222,10 @@ FormControls BuildForm(const FormLayout& layout, QWidget& form, double dpi) {
     return controls;
 }
 
+void SetListEntries(QListView& list, const QStringList& entries) {
+    auto& model = static_cast<QStringListModel&>(*list.model()); // as CreateListBox made it
+    model.setStringList(entries);
+    list.setCurrentIndex(model.index(0));
+}
+
 } // namespace tallix

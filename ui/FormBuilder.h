@@ -4,7 +4,9 @@
 #include "ui/LayoutError.h"
 
 #include <QHash>
+#include <QListView>
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 
 #include <utility>
@@ -48,5 +50,9 @@ private:
 // takes the focus gets it. Throws LayoutError for a class nobody registered
 // or properties the class does not have.
 FormControls BuildForm(const FormLayout& layout, QWidget& form, double dpi);
+
+// Gives a list box that BuildForm created these entries in place of its
+// own, the first one current and selected.
+void SetListEntries(QListView& list, const QStringList& entries);
 
 } // namespace tallix

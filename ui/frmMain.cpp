@@ -14,7 +14,6 @@
 
 #include <QLabel>
 #include <QShortcut>
-#include <QStringListModel>
 
 #include <array>
 #include <utility>
@@ -69,9 +68,7 @@ void frmMain::Load() {
     for (std::string_view entry : kFunctionListEntries) {
         entries << ToQString(entry);
     }
-    auto& model = static_cast<QStringListModel&>(*List1_.model());
-    model.setStringList(entries);
-    List1_.setCurrentIndex(model.index(0));
+    SetListEntries(List1_, entries);
 }
 
 // The one place where buttons meet what they do, by control name.
