@@ -73,7 +73,13 @@ int RowInset(int row, int h, double a, double b) {
         return 0;
     }
     const double dx = a * std::sqrt(std::max(0.0, 1 - (dy / b) * (dy / b)));
-    return std::max(0, int(std::ceil(a - dx - 0.5)));
+    // The pixels whose centres lie left of the ellipse's edge, a - dx: counted,
+    // no more of them than the corner's radius.
+    int inset = 0;
+    while (inset + 0.5 < a - dx) {
+        ++inset;
+    }
+    return inset;
 }
 
 // Row spans of the rounded rectangle, in its own coordinates.

@@ -57,11 +57,13 @@ QWidget* CreateTextBox(const ControlLayout& layout, QWidget& parent) {
 
 // A view over a list of texts: item widgets would add nothing a list box
 // needs, and their classes page in at start-up. Its entries are read, never
-// edited in place.
+// edited in place, and are all one line of one font, so one entry's height
+// lays out the rest.
 QWidget* CreateListBox(const ControlLayout&, QWidget& parent) {
     auto* list = new QListView(&parent);
     list->setModel(new QStringListModel(list));
     list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    list->setUniformItemSizes(true);
     list->setItemDelegate(new FocusDotsDelegate(list));
     return list;
 }

@@ -293,8 +293,10 @@ FormLayout ParseFormLayout(const QByteArray& json, const QString& file) {
 }
 
 FormLayout LoadFormLayout(const QString& path) {
+    // Read whole in one go: a read-ahead buffer would be filled only to be
+    // copied out, and its code paged in for nothing.
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
         throw LayoutError(path, QString(),
                           QStringLiteral("cannot be read: %1").arg(file.errorString()));
     }

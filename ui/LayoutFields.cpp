@@ -51,7 +51,7 @@ bool IsWholeNumber(const QJsonValue& value) {
         return false;
     }
     const double number = value.toDouble();
-    return std::trunc(number) == number && std::abs(number) <= std::numeric_limits<int>::max();
+    return std::abs(number) <= std::numeric_limits<int>::max() && int(number) == number;
 }
 
 } // namespace

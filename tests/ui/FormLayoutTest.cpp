@@ -69,6 +69,8 @@ const Change kChanges[] = {
      "XPButton7", "\"left\" 2147483000 lies outside the window"},
     {"left past the int range", "\"left\": 120, \"top\": 855", "\"left\": 4294967416, \"top\": 855",
      "XPButton7", "\"left\" must be a whole number"},
+    {"left with a fraction", "\"left\": 120, \"top\": 855", "\"left\": 120.5, \"top\": 855",
+     "XPButton7", "\"left\" must be a whole number"},
     {"32,767-pixel window", "\"width\": 4335", "\"width\": 491505", "",
      "\"width\" 491505 is more than the largest"},
     {"line starting left of the window", "\"controls\": [",
