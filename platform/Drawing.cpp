@@ -73,8 +73,9 @@ int RowInset(int row, int h, double a, double b) {
         return 0;
     }
     const double dx = a * std::sqrt(std::max(0.0, 1 - (dy / b) * (dy / b)));
-    // The pixels whose centres lie left of the ellipse's edge, a - dx: counted,
-    // no more of them than the corner's radius.
+    // The pixels whose centres lie left of the ellipse's edge, a - dx. Counted,
+    // at most the corner's radius: std::ceil, in code built for size, is a
+    // libm call that pages in part of libm at start-up.
     int inset = 0;
     while (inset + 0.5 < a - dx) {
         ++inset;
